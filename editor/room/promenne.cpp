@@ -1,0 +1,7 @@
+#include "promenne.h"
+
+namespace vinula {
+
+Promenne promenne;
+
+} // namespace vinula

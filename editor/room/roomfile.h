@@ -1,0 +1,49 @@
+#pragma once
+
+#include "mistnost.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class QIODevice;
+
+namespace vinula::roomfile {
+
+// A room file is a plain run of 650-byte records: 50 name bytes in
+// Windows-1250, then the 600 cells column by column. No header.
+constexpr qint64 delkaZaznamu = 650;
+constexpr int delkaNazvu = 50;
+constexpr int delkaMrizky = Mistnost::sirka * Mistnost::vyska;
+
+// Offset of cell (x, y) within a record.
+constexpr int posunBunky(int x, int y) { return delkaNazvu + Mistnost::vyska * x + y; }
+
+// Number of rooms in a file of this length, or -1 when the length is not a
+// whole number of records.
+qint64 pocetMistnosti(qint64 delkaSouboru);
+
+// Reads the 50-character name of room n (counted from 1). Returns nothing
+// when the room lies (partly) outside the file or the read fails; *duvod
+// then says why, in Czech.
+std::optional<QString> nactiNazev(QIODevice &soubor, qint64 n, QString *duvod = nullptr);
+std::optional<QString> nactiNazev(const QString &cesta, qint64 n, QString *duvod = nullptr);
+
+// Reads room n: its cells into the area of `mistnost` (the ring is left
+// alone) and its name into `nazev`. On any failure neither is changed.
+bool nactiMistnost(QIODevice &soubor, qint64 n, Mistnost &mistnost, QString &nazev,
+                   QString *duvod = nullptr);
+bool nactiMistnost(const QString &cesta, qint64 n, Mistnost &mistnost, QString &nazev,
+                   QString *duvod = nullptr);
+
+// The 650 bytes of one record: the name cut or padded with spaces to 50
+// characters, then the area cells.
+QByteArray zaznam(const QString &nazev, const Mistnost &mistnost);
+
+// Appends one record after the file's last byte, creating the file when it is
+// missing. Earlier bytes are never rewritten; when the write fails part way
+// the file is cut back to its old length.
+bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
+                    QString *duvod = nullptr);
+
+} // namespace vinula::roomfile
