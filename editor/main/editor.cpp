@@ -1,0 +1,234 @@
+#include "editor.h"
+
+#include "kresleni.h"
+#include "plocha.h"
+#include "room/promenne.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace vinula {
+
+namespace {
+
+constexpr int sirkaOkna = 618; // client area below the menu bar
+constexpr int vyskaOkna = 418;
+constexpr int plochaX = 7;
+constexpr int plochaY = 8;
+
+} // namespace
+
+Editor::Editor(QWidget *parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("editor"));
+    setWindowTitle(QStringLiteral("Vinula - editor místností"));
+
+    auto *klient = new QWidget(this);
+    klient->setFixedSize(sirkaOkna, vyskaOkna);
+    auto *Line1 = new QWidget(klient);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setGeometry(0, 0, sirkaOkna, 1);
+    Line1->setAutoFillBackground(true);
+    QPalette barvaCary = Line1->palette();
+    barvaCary.setColor(QPalette::Window, QColor(128, 128, 128));
+    Line1->setPalette(barvaCary);
+
+    plocha = new Plocha(klient);
+    plocha->setObjectName(QStringLiteral("plocha"));
+    plocha->move(plochaX, plochaY);
+    setCentralWidget(klient);
+
+    createActions();
+    createMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(plocha, &Plocha::mouseDown, this, &Editor::plocha_MouseDown);
+    connect(plocha, &Plocha::mouseMove, this, &Editor::plocha_MouseMove);
+    connect(plocha, &Plocha::mouseUp, this, &Editor::plocha_MouseUp);
+
+    Form_Load();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(20);
+    connect(Timer1, &QTimer::timeout, this, &Editor::Timer1_Timer);
+    Timer1->start();
+}
+
+Editor::~Editor() { qApp->removeEventFilter(this); }
+
+void Editor::createActions() {
+    mrizka = new QAction(QStringLiteral("&Mřížka"), this);
+    mrizka->setObjectName(QStringLiteral("mrizka"));
+    mrizka->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mrizka->setCheckable(true);
+    connect(mrizka, &QAction::triggered, this, &Editor::mrizka_Click);
+
+    rozmistit = new QAction(QStringLiteral("&Rozmístit"), this);
+    rozmistit->setObjectName(QStringLiteral("rozmistit"));
+    rozmistit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(rozmistit, &QAction::triggered, this, &Editor::rozmistit_Click);
+
+    vycistit = new QAction(QStringLiteral("&Vyčistit plochu"), this);
+    vycistit->setObjectName(QStringLiteral("vycistit"));
+    vycistit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(vycistit, &QAction::triggered, this, &Editor::vycistit_Click);
+
+    ulozit = new QAction(QStringLiteral("Ul&ožit místnost"), this);
+    ulozit->setObjectName(QStringLiteral("ulozit"));
+    ulozit->setShortcut(QKeySequence(Qt::Key_F2));
+    connect(ulozit, &QAction::triggered, this, &Editor::ulozit_Click);
+
+    nacist = new QAction(QStringLiteral("&Načíst místnost"), this);
+    nacist->setObjectName(QStringLiteral("nacist"));
+    nacist->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(nacist, &QAction::triggered, this, &Editor::nacist_Click);
+
+    ukoncit = new QAction(QStringLiteral("&Ukončit"), this);
+    ukoncit->setObjectName(QStringLiteral("ukoncit"));
+    ukoncit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    connect(ukoncit, &QAction::triggered, this, &Editor::ukoncit_Click);
+
+    popis = new QAction(QStringLiteral("&Popis"), this);
+    popis->setObjectName(QStringLiteral("popis"));
+    popis->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(popis, &QAction::triggered, this, &Editor::popis_Click);
+
+    oaplikaci = new QAction(QStringLiteral("&O aplikaci"), this);
+    oaplikaci->setObjectName(QStringLiteral("oaplikaci"));
+    oaplikaci->setShortcut(QKeySequence(Qt::Key_F12));
+    connect(oaplikaci, &QAction::triggered, this, &Editor::oaplikaci_Click);
+}
+
+void Editor::createMenus() {
+    nastaveni = menuBar()->addMenu(QStringLiteral("&Program"));
+    nastaveni->setObjectName(QStringLiteral("nastaveni"));
+    nastaveni->addAction(mrizka);
+    nastaveni->addAction(rozmistit);
+    nastaveni->addAction(vycistit);
+    nastaveni->addSeparator()->setObjectName(QStringLiteral("oddelovac2"));
+    nastaveni->addAction(ulozit);
+    nastaveni->addAction(nacist);
+    nastaveni->addSeparator()->setObjectName(QStringLiteral("oddelovac"));
+    nastaveni->addAction(ukoncit);
+
+    napov = menuBar()->addMenu(QStringLiteral("&Nápověda"));
+    napov->setObjectName(QStringLiteral("napov"));
+    napov->addAction(popis);
+    napov->addAction(oaplikaci);
+}
+
+void Editor::Form_Load() {
+    mistnost.vycistiOblast();
+    vycistiPlochu();
+    promenne.nazev_mistnosti.clear();
+    stisk_shift = false;
+    promenne.dotyk = true;
+    promenne.nazev_souboru.clear();
+    obnovMrizku();
+    promenne.pozadavek_nacteni = false;
+    promenne.predmet = 0;
+    // Key preview: Shift must reach the window whichever child has the focus.
+    qApp->installEventFilter(this);
+}
+
+void Editor::Form_Unload() {
+    QWidget *const poradi[] = {predmety, autor, nacteni, Navod, zapsani, rozmisteni};
+    for (QWidget *okno : poradi)
+        if (okno)
+            okno->close();
+}
+
+void Editor::closeEvent(QCloseEvent *event) {
+    Form_Unload();
+    Timer1->stop();
+    event->accept();
+}
+
+bool Editor::eventFilter(QObject *watched, QEvent *event) {
+    const QEvent::Type typ = event->type();
+    if (typ == QEvent::KeyPress || typ == QEvent::KeyRelease) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this) {
+            const int klavesa = static_cast<QKeyEvent *>(event)->key();
+            const int kod = klavesa == Qt::Key_Shift ? klavesaShift : klavesa;
+            if (typ == QEvent::KeyPress)
+                Form_KeyDown(kod);
+            else
+                Form_KeyUp(kod);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Drawing ------------------------------------------------------------------
+
+void Editor::vykresliBunku(int x, int y, int kod) {
+    kresleni::vykresliBunku(plocha->obraz(), x, y, kod);
+    plocha->ukaz(kresleni::obdelnikBunky(x, y));
+}
+
+void Editor::vlozObrazek(int x, int y, const QImage &obrazek) {
+    kresleni::vlozObrazek(plocha->obraz(), x, y, obrazek);
+    plocha->ukaz(kresleni::obdelnikBunky(x, y));
+}
+
+void Editor::prekreslit() {
+    kresleni::prekreslit(plocha->obraz(), mistnost);
+    plocha->ukazVse();
+}
+
+void Editor::vycistiPlochu() {
+    kresleni::vycisti(plocha->obraz());
+    plocha->ukazVse();
+}
+
+void Editor::prepniMrizku() {
+    const bool zapnout = !mrizka->isChecked();
+    mrizka->setChecked(zapnout);
+    ukazStavMrizky(zapnout);
+}
+
+void Editor::ukazStavMrizky(bool zapnuto) {
+    if (zapnuto) {
+        kresleni::nakresliMrizku(plocha->obraz());
+        plocha->ukazVse();
+    } else {
+        vycistiPlochu();
+        prekreslit();
+    }
+}
+
+void Editor::obnovMrizku() {
+    if (mrizka->isChecked()) {
+        mrizka->setChecked(false);
+        prepniMrizku();
+    }
+}
+
+// Menu commands --------------------------------------------------------------
+
+void Editor::mrizka_Click(bool zapnuto) {
+    // The menu has already moved the check mark; draw what the new state asks.
+    ukazStavMrizky(zapnuto);
+}
+
+void Editor::vycistit_Click() { Form_Load(); }
+
+void Editor::ukoncit_Click() { close(); }
+
+void Editor::rozmistit_Click() {}
+
+void Editor::ulozit_Click() {}
+
+void Editor::nacist_Click() {}
+
+void Editor::popis_Click() {}
+
+void Editor::oaplikaci_Click() {}
+
+} // namespace vinula
