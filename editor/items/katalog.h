@@ -8,10 +8,18 @@
 // classifies a code by the same four tests.
 namespace vinula::katalog {
 
-constexpr bool jeVolno(int kod) { return kod == 0; }
-constexpr bool jeVinula(int kod) { return kod == 1; }
-constexpr bool jeZed(int kod) { return kod > 49 && kod < 100; }
-constexpr bool jeJidlo(int kod) { return kod > 99; }
+constexpr bool jeVolno(int kod) {
+    return kod == 0;
+}
+constexpr bool jeVinula(int kod) {
+    return kod == 1;
+}
+constexpr bool jeZed(int kod) {
+    return kod > 49 && kod < 100;
+}
+constexpr bool jeJidlo(int kod) {
+    return kod > 99;
+}
 
 constexpr int pocetZdi = 9;    // zed(0..8)  = codes 50..58
 constexpr int pocetJidel = 63; // zradlo(0..62) = codes 100..162

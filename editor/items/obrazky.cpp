@@ -37,9 +37,15 @@ const Sada &sada() {
 
 } // namespace
 
-const QImage &volno() { return sada().volno; }
-const QImage &hlava() { return sada().hlava; }
-const QImage &neznamy() { return sada().neznamy; }
+const QImage &volno() {
+    return sada().volno;
+}
+const QImage &hlava() {
+    return sada().hlava;
+}
+const QImage &neznamy() {
+    return sada().neznamy;
+}
 
 const QImage &zed(int index) {
     if (index < 0 || index >= katalog::pocetZdi)

@@ -59,7 +59,9 @@ Editor::Editor(QWidget *parent) : QMainWindow(parent) {
     Timer1->start();
 }
 
-Editor::~Editor() { qApp->removeEventFilter(this); }
+Editor::~Editor() {
+    qApp->removeEventFilter(this);
+}
 
 void Editor::createActions() {
     mrizka = new QAction(QStringLiteral("&Mřížka"), this);
@@ -217,9 +219,13 @@ void Editor::mrizka_Click(bool zapnuto) {
     ukazStavMrizky(zapnuto);
 }
 
-void Editor::vycistit_Click() { Form_Load(); }
+void Editor::vycistit_Click() {
+    Form_Load();
+}
 
-void Editor::ukoncit_Click() { close(); }
+void Editor::ukoncit_Click() {
+    close();
+}
 
 void Editor::rozmistit_Click() {}
 

@@ -24,7 +24,8 @@ void vlozObrazek(QImage &plocha, int x, int y, const QImage &obrazek) {
     const int sirka = std::min(cil.width(), obrazek.width() - odX);
     const int vyska = std::min(cil.height(), obrazek.height() - odY);
     for (int radek = 0; radek < vyska; ++radek) {
-        const auto *zdroj = reinterpret_cast<const QRgb *>(obrazek.constScanLine(odY + radek)) + odX;
+        const auto *zdroj =
+            reinterpret_cast<const QRgb *>(obrazek.constScanLine(odY + radek)) + odX;
         auto *cilRadek = reinterpret_cast<QRgb *>(plocha.scanLine(cil.top() + radek)) + cil.left();
         std::memcpy(cilRadek, zdroj, static_cast<std::size_t>(sirka) * sizeof(QRgb));
     }
@@ -41,7 +42,9 @@ void prekreslit(QImage &plocha, const Mistnost &mistnost) {
             vykresliBunku(plocha, x, y, mistnost.bunka(x, y));
 }
 
-void vycisti(QImage &plocha) { plocha.fill(barvaPozadi); }
+void vycisti(QImage &plocha) {
+    plocha.fill(barvaPozadi);
+}
 
 void nakresliMrizku(QImage &plocha) {
     const int sirka = std::min(plocha.width(), sirkaPlochy);

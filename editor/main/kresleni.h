@@ -11,7 +11,7 @@ namespace vinula::kresleni {
 
 constexpr int sirkaPlochy = 600;
 constexpr int vyskaPlochy = 400;
-constexpr int strana = 20; // one cell
+constexpr int strana = 20;               // one cell
 constexpr QRgb barvaMrizky = 0xff404040; // RGB(64, 64, 64)
 constexpr QRgb barvaPozadi = 0xff000000;
 
@@ -19,7 +19,9 @@ constexpr QRgb barvaPozadi = 0xff000000;
 QImage novaPlocha();
 
 // The pixels of cell (x, y).
-constexpr QRect obdelnikBunky(int x, int y) { return {strana * x, strana * y, strana, strana}; }
+constexpr QRect obdelnikBunky(int x, int y) {
+    return {strana * x, strana * y, strana, strana};
+}
 
 // Copies a 20 x 20 picture unchanged over cell (x, y); clipped to the buffer.
 void vlozObrazek(QImage &plocha, int x, int y, const QImage &obrazek);

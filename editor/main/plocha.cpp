@@ -17,9 +17,13 @@ Plocha::Plocha(QWidget *parent) : QFrame(parent), obraz_(kresleni::novaPlocha())
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Plocha::ukaz(const QRect &oblast) { update(oblast.translated(ramecek, ramecek)); }
+void Plocha::ukaz(const QRect &oblast) {
+    update(oblast.translated(ramecek, ramecek));
+}
 
-void Plocha::ukazVse() { update(); }
+void Plocha::ukazVse() {
+    update();
+}
 
 void Plocha::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
@@ -29,7 +33,9 @@ void Plocha::paintEvent(QPaintEvent *event) {
     QFrame::paintEvent(event); // the frame
 }
 
-QPointF Plocha::naPlochu(const QPointF &bod) const { return bod - QPointF(ramecek, ramecek); }
+QPointF Plocha::naPlochu(const QPointF &bod) const {
+    return bod - QPointF(ramecek, ramecek);
+}
 
 void Plocha::mousePressEvent(QMouseEvent *event) {
     const QPointF bod = naPlochu(event->position());

@@ -18,9 +18,8 @@ void Editor::Timer1_Timer() {
 }
 
 void Editor::ohlasPozdeji(const QString &titulek, const QString &text) {
-    QTimer::singleShot(0, this, [this, titulek, text] {
-        QMessageBox::warning(this, titulek, text);
-    });
+    QTimer::singleShot(0, this,
+                       [this, titulek, text] { QMessageBox::warning(this, titulek, text); });
 }
 
 void Editor::blokRozmisteni() {}

@@ -17,7 +17,9 @@ constexpr int delkaNazvu = 50;
 constexpr int delkaMrizky = Mistnost::sirka * Mistnost::vyska;
 
 // Offset of cell (x, y) within a record.
-constexpr int posunBunky(int x, int y) { return delkaNazvu + Mistnost::vyska * x + y; }
+constexpr int posunBunky(int x, int y) {
+    return delkaNazvu + Mistnost::vyska * x + y;
+}
 
 // Number of rooms in a file of this length, or -1 when the length is not a
 // whole number of records.

@@ -1,0 +1,26 @@
+# Every target sets the machine up first, so each works on a fresh Debian.
+JOBS ?= 2
+RELEASE_DIR := build
+TEST_DIR := build-test
+
+.PHONY: all setup build run test bench fuzz install clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DVINULA_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	./$(RELEASE_DIR)/bin/vinula-editor
+
+test: setup
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVINULA_SANITIZE=ON -DVINULA_TESTS=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	ctest --test-dir $(TEST_DIR) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(RELEASE_DIR) $(TEST_DIR)

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the benchmarks need.
+# Run as root it installs what is missing; otherwise it names the command.
+set -euo pipefail
+
+packages=(
+    g++ make cmake              # tool chain
+    qt6-base-dev                # Qt 6 Core, Gui, Widgets, Test
+    fonts-dejavu-core           # any font, so text can be laid out offscreen
+    xvfb xdotool                # the end-to-end tests: a real X server and input
+    clang libclang-rt-14-dev    # the fuzz target (libFuzzer, sanitizers)
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+    echo "Missing Debian packages. Run as root:" >&2
+    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+fi
