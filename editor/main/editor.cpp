@@ -1,5 +1,8 @@
 #include "editor.h"
 
+#include "dialogs/kontrola.h"
+#include "dialogs/nacteni.h"
+#include "dialogs/zapsani.h"
 #include "kresleni.h"
 #include "plocha.h"
 #include "room/promenne.h"
@@ -11,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 
 namespace vinula {
@@ -229,9 +233,32 @@ void Editor::ukoncit_Click() {
 
 void Editor::rozmistit_Click() {}
 
-void Editor::ulozit_Click() {}
+void Editor::ulozit_Click() {
+    if (zapsani) {
+        zapsani->raise();
+        return;
+    }
+    const QString chyba = kontrola::chyba(mistnost);
+    if (!chyba.isEmpty()) {
+        QMessageBox::warning(this, kontrola::titulek, chyba);
+        return;
+    }
+    auto *dialog = new Zapsani(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    zapsani = dialog;
+    dialog->exec();
+}
 
-void Editor::nacist_Click() {}
+void Editor::nacist_Click() {
+    if (nacteni) {
+        nacteni->raise();
+        return;
+    }
+    auto *dialog = new Nacteni(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    nacteni = dialog;
+    dialog->exec();
+}
 
 void Editor::popis_Click() {}
 
