@@ -27,6 +27,7 @@ Nacteni::Nacteni(QWidget *parent)
       Label3(new QLabel(QStringLiteral("Počet místností :"), this)), Label4(new QLabel(this)) {
     setObjectName(QStringLiteral("nacteni"));
     setWindowTitle(QStringLiteral("Načtení místnosti z disku"));
+    setFont(pismoDialogu());
     setFixedSize(zTwipu(0, 0, 4635, 3915).size());
 
     Label1->setObjectName(QStringLiteral("Label1"));

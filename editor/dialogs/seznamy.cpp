@@ -137,7 +137,7 @@ QStringList Seznamy::disky() {
     QStringList koreny;
     const QList<QStorageInfo> svazky = QStorageInfo::mountedVolumes();
     for (const QStorageInfo &svazek : svazky)
-        if (svazek.isValid())
+        if (svazek.isValid() && QFileInfo(svazek.rootPath()).isDir())
             koreny.append(svazek.rootPath());
     const QString tady = korenDisku(QDir::currentPath());
     if (!tady.isEmpty())

@@ -19,10 +19,10 @@ class SeznamSouboru : public QListView {
 public:
     explicit SeznamSouboru(QWidget *parent = nullptr);
 
+    void setSelectionModel(QItemSelectionModel *model) override;
+
 signals:
     void kliknuti(const QString &nazev);
-
-    void setSelectionModel(QItemSelectionModel *model) override;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

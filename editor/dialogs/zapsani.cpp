@@ -28,6 +28,7 @@ Zapsani::Zapsani(QWidget *parent)
                         this)) {
     setObjectName(QStringLiteral("zapsani"));
     setWindowTitle(QStringLiteral("Uložení místnosti na disk"));
+    setFont(pismoDialogu());
     setFixedSize(zTwipu(0, 0, 4545, 4365).size());
 
     Label1->setObjectName(QStringLiteral("Label1"));
