@@ -57,7 +57,7 @@ void SeznamSouboru::setSelectionModel(QItemSelectionModel *model) {
 void SeznamSouboru::mousePressEvent(QMouseEvent *event) {
     // A click on the entry that is already selected changes no selection but
     // is a click all the same.
-    const QModelIndex pod = indexAt(event->position().toPoint());
+    const QPersistentModelIndex pod = indexAt(event->position().toPoint());
     const bool uzVybrany = pod.isValid() && selectionModel()->isSelected(pod);
     QListView::mousePressEvent(event);
     if (uzVybrany)

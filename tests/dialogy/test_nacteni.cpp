@@ -34,6 +34,7 @@ private slots:
     void zmenaDisku();
     void nacteniANavrhJmena();
     void zrusit();
+    void zavreniJinakNicNemeni();
     void nacteniPresEditor();
 
 private:
@@ -304,6 +305,18 @@ void TestNacteni::zrusit() {
     QVERIFY(!promenne.pozadavek_nacteni);
     QCOMPARE(promenne.cislo_mistnosti, 0);
     QVERIFY(promenne.nazev_souboru.isEmpty());
+    QVERIFY(promenne.nazev_mistnosti.isEmpty());
+}
+
+void TestNacteni::zavreniJinakNicNemeni() {
+    promenne.pozadavek_nacteni = true;
+    const auto dialog = otevri();
+    QVERIFY(dialog);
+    QVERIFY(pomoc::klikniSoubor(dialog->File1, QStringLiteral("ROOMS.DAT")));
+    dialog->close();
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(promenne.pozadavek_nacteni);
+    QCOMPARE(promenne.cislo_mistnosti, 0);
     QVERIFY(promenne.nazev_mistnosti.isEmpty());
 }
 

@@ -37,6 +37,7 @@ private slots:
     void ulozitNic();
     void zrusit();
     void enterNeuklada();
+    void zavreniJinakNicNemeni();
 
 private:
     std::unique_ptr<pomoc::Slozka> slozka_;
@@ -177,6 +178,7 @@ void TestZapsani::klikNaSoubor_data() {
     QTest::addColumn<QString>("nazev");
     const QString aktualni = QStringLiteral("aktuální  ");
     QTest::newRow("jedna mistnost") << "A.DAT" << QString::fromLatin1(pomoc::nazev50("Prvni sal"));
+    QTest::newRow("cesky nazev") << "F.dat" << QStringLiteral("Žábový sál").leftJustified(50, u' ');
     QTest::newRow("dve mistnosti") << "B.DAT" << aktualni;
     QTest::newRow("prazdny") << "D.dat" << aktualni;
     QTest::newRow("neplatna delka") << "E.DAT" << aktualni;
@@ -190,6 +192,11 @@ void TestZapsani::klikNaSoubor() {
     QVERIFY(pomoc::zapis(slozka_->soubor("A.DAT"), pomoc::zaznam("Prvni sal", 1)));
     QVERIFY(pomoc::zapis(slozka_->soubor("B.DAT"), pomoc::zaznam("x") + pomoc::zaznam("y")));
     QVERIFY(pomoc::zapis(slozka_->soubor("C.Dat"), pomoc::zaznam("c")));
+    // The name in Windows-1250.
+    QVERIFY(pomoc::zapis(slozka_->soubor("F.dat"), pomoc::zaznam("\x8e\xe1"
+                                                                 "bov\xfd"
+                                                                 " s\xe1"
+                                                                 "l")));
     QVERIFY(pomoc::zapis(slozka_->soubor("D.dat"), {}));
     QVERIFY(pomoc::zapis(slozka_->soubor("E.DAT"), pomoc::zaznam("e") + "!"));
     QVERIFY(pomoc::zapis(slozka_->soubor("NOTES.TXT"), pomoc::zaznam("n")));
@@ -343,6 +350,24 @@ void TestZapsani::enterNeuklada() {
     }
     QVERIFY(dialog.isVisible());
     QVERIFY(!promenne.pozadavek_zapsani);
+}
+
+void TestZapsani::zavreniJinakNicNemeni() {
+    // Esc or the window's close button: no request raised, none cleared.
+    for (const bool esc : {true, false}) {
+        promenne.pozadavek_zapsani = true;
+        Zapsani dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.Text1->setText(QStringLiteral("X.DAT"));
+        if (esc)
+            QTest::keyClick(dialog.Text1, Qt::Key_Escape);
+        else
+            dialog.close();
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(promenne.pozadavek_zapsani);
+        QVERIFY(promenne.soubor_zapsani.isEmpty());
+    }
 }
 
 QTEST_MAIN(TestZapsani)
