@@ -232,11 +232,17 @@ void TestSeznamy::kliknutiNaSoubor() {
     QCOMPARE(kliky.last().at(0).toString(), QStringLiteral("B.DAT"));
     QVERIFY(pomoc::klikniSoubor(file, QStringLiteral("B.DAT")));
     QCOMPARE(kliky.count(), 2);
-    QTest::keyClick(file, Qt::Key_Down);
+    // Ctrl+click is a click too, and the entry stays selected.
+    const QModelIndex b = file->model()->index(pomoc::radekSouboru(file, "B.DAT"), 0);
+    QTest::mouseClick(file->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      file->visualRect(b).center());
     QCOMPARE(kliky.count(), 3);
+    QCOMPARE(okno->seznamy->vybranySoubor(), QStringLiteral("B.DAT"));
+    QTest::keyClick(file, Qt::Key_Down);
+    QCOMPARE(kliky.count(), 4);
     QCOMPARE(kliky.last().at(0).toString(), QStringLiteral("C.DAT"));
     QTest::keyClick(file, Qt::Key_Down); // already the last entry
-    QCOMPARE(kliky.count(), 3);
+    QCOMPARE(kliky.count(), 4);
     QTest::keyClick(file, Qt::Key_Home);
     QCOMPARE(kliky.last().at(0).toString(), QStringLiteral("A.DAT"));
     QCOMPARE(okno->seznamy->vybranySoubor(), QStringLiteral("A.DAT"));
