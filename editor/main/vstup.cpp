@@ -83,8 +83,9 @@ void Editor::blokMalovani() {
 void Editor::ukazPredmety() {
     if (!predmety) {
         auto *okno = new Predmety(this);
-        // Beside the main window, so that it covers none of the surface. A
-        // window not yet shown has no frame; the main window's stands in.
+        // Beside the main window, so that where the screen allows it covers
+        // none of the surface. A window not yet shown has no frame; the main
+        // window's stands in.
         const QSize ramecek = frameGeometry().size() - geometry().size();
         okno->move(Predmety::poziceVedle(frameGeometry(), okno->size() + ramecek,
                                          screen()->availableGeometry()));
