@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// A room goes through the files as a person moves it: loaded from a prepared
-// file, edited, saved into a new file and appended to an existing one, then
-// loaded back by its number.
+// A room goes through the files as a person moves it: refused while empty,
+// painted and saved into a new file; a prepared room loaded, edited and
+// appended to its file; then loaded back by its number.
 class TestE2eSoubory : public QObject {
     Q_OBJECT
 private slots:
@@ -108,37 +108,45 @@ void TestE2eSoubory::ulozitANacist() {
 
     Ridic ridic;
     QVERIFY(ridic.spust(slozka.path()));
+    const QPoint plocha = ridic.pocatekPlochy();
 
-    // F3: the prepared room, its only file in the list, room 1 as offered.
-    const QString titulekNacteni = QStringLiteral("^Načtení místnosti z disku$");
-    ridic.klavesy(ridic.hlavniOkno(), {QStringLiteral("F3")});
-    QString nacteni = ridic.najdiOkno(titulekNacteni);
-    QVERIFY(!nacteni.isEmpty());
-    QRect g = ridic.geometrie(nacteni);
-    QCOMPARE(g.size(), QSize(309, 261));
-    ridic.klikni(g.topLeft() + QPoint(161 + 30, 7 + 8)); // File1, first entry
+    // F2 on the empty room: the one warning, closed with Enter.
+    const QString titulekChyby = QStringLiteral("^Chybně definovaná místnost$");
+    ridic.klavesy(ridic.hlavniOkno(), {QStringLiteral("F2")});
+    const QString chybaOkno = ridic.najdiOkno(titulekChyby);
+    QVERIFY(!chybaOkno.isEmpty());
     QTest::qWait(300);
-    snimekOkna(g).save(QStringLiteral("e2e_nacteni.png"));
-    ridic.klavesy(nacteni, {QStringLiteral("alt+n")});
-    QVERIFY(oknoZavreno(titulekNacteni));
-    QString chyba;
-    QVERIFY2(Ridic::pockej([&] { return plochaUkazuje(ridic, mrizka, &chyba); }),
-             qPrintable(chyba));
+    snimekOkna(ridic.geometrie(chybaOkno)).save(QStringLiteral("e2e_kontrola.png"));
+    ridic.klavesy(chybaOkno, {QStringLiteral("Return")});
+    QVERIFY(oknoZavreno(titulekChyby));
 
-    // Paint free floor (the active item at start) over one wall.
-    ridic.najed(ridic.pocatekPlochy() + QPoint(20 * 10 + 10, 20 * 2 + 10));
-    ridic.stiskni(1);
-    QVERIFY(Ridic::pockej(
-        [&] { return ridic.barvaPlochy(20 * 10 + 10, 20 * 2 + 10) == QColor(Qt::black); }));
-    ridic.pust(1);
-    mrizka[posun(10, 2)] = 0;
+    // The vinula on the left edge and one food item, chosen in the palette.
+    QByteArray nakreslena(bunek, 0);
+    const auto namaluj = [&](QPoint vPalete, int cx, int cy, int kod) {
+        ridic.klikni(plocha + QPoint(300, 390), 3);
+        const QString paleta = ridic.najdiOkno(QStringLiteral("^Volba předmětů$"));
+        QVERIFY(!paleta.isEmpty());
+        ridic.klikni(ridic.geometrie(paleta).topLeft() + vPalete + QPoint(10, 10));
+        QVERIFY(oknoZavreno(QStringLiteral("^Volba předmětů$")));
+        ridic.najed(plocha + QPoint(20 * cx + 10, 20 * cy + 10));
+        ridic.stiskni(1);
+        const QImage obrazek = vinula::obrazky::proKod(kod)->convertToFormat(QImage::Format_RGB32);
+        const QRect bunka(plocha + QPoint(20 * cx, 20 * cy), QSize(20, 20));
+        QVERIFY(Ridic::pockej([&] { return Ridic::snimek().copy(bunka) == obrazek; }));
+        ridic.pust(1);
+        nakreslena[posun(cx, cy)] = static_cast<char>(kod);
+    };
+    namaluj(QPoint(7, 28), 0, 7, 1);     // the vinula
+    namaluj(QPoint(7, 84), 15, 10, 100); // the first food item
+    if (QTest::currentTestFailed())
+        return;
 
-    // F2 into a new file: the file name is proposed from the load.
+    // F2 into a new file.
     const QString titulekZapsani = QStringLiteral("^Uložení místnosti na disk$");
     ridic.klavesy(ridic.hlavniOkno(), {QStringLiteral("F2")});
     QString zapsani = ridic.najdiOkno(titulekZapsani);
     QVERIFY(!zapsani.isEmpty());
-    g = ridic.geometrie(zapsani);
+    QRect g = ridic.geometrie(zapsani);
     QCOMPARE(g.size(), QSize(303, 291));
     prepis(ridic, zapsani, g.topLeft() + QPoint(98 + 100, 175 + 9), QStringLiteral("NOVA.DAT"));
     prepis(ridic, zapsani, g.topLeft() + QPoint(98 + 100, 196 + 9),
@@ -149,7 +157,31 @@ void TestE2eSoubory::ulozitANacist() {
     QVERIFY(oknoZavreno(titulekZapsani));
     const QString nova = dir.filePath(QStringLiteral("NOVA.DAT"));
     QVERIFY(Ridic::pockej([&] { return obsah(nova).size() == 650; }));
-    QCOMPARE(obsah(nova), zaznam("Moje mistnost", mrizka));
+    QCOMPARE(obsah(nova), zaznam("Moje mistnost", nakreslena));
+
+    // F3: the prepared room, room 1 as offered.
+    const QString titulekNacteni = QStringLiteral("^Načtení místnosti z disku$");
+    ridic.klavesy(ridic.hlavniOkno(), {QStringLiteral("F3")});
+    QString nacteni = ridic.najdiOkno(titulekNacteni);
+    QVERIFY(!nacteni.isEmpty());
+    g = ridic.geometrie(nacteni);
+    QCOMPARE(g.size(), QSize(309, 261));
+    ridic.klikni(g.topLeft() + QPoint(161 + 30, 7 + 8)); // File1: NOVA.DAT
+    ridic.klavesy(nacteni, {QStringLiteral("Down")});    // PRIPRAVA.DAT
+    QTest::qWait(300);
+    snimekOkna(g).save(QStringLiteral("e2e_nacteni.png"));
+    ridic.klavesy(nacteni, {QStringLiteral("alt+n")});
+    QVERIFY(oknoZavreno(titulekNacteni));
+    QString chyba;
+    QVERIFY2(Ridic::pockej([&] { return plochaUkazuje(ridic, mrizka, &chyba); }),
+             qPrintable(chyba));
+
+    // The food item still active, painted over one wall.
+    ridic.najed(plocha + QPoint(20 * 10 + 10, 20 * 2 + 10));
+    ridic.stiskni(1);
+    mrizka[posun(10, 2)] = 100;
+    QVERIFY(Ridic::pockej([&] { return plochaUkazuje(ridic, mrizka, nullptr); }));
+    ridic.pust(1);
 
     // F2 into the existing file: a click on it offers its room's stored name,
     // and the room goes after the one already there.
