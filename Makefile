@@ -19,7 +19,7 @@ run: build
 	./$(RELEASE_DIR)/bin/vinula-editor
 
 test: setup
-	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVINULA_SANITIZE=ON -DVINULA_TESTS=ON
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVINULA_SANITIZE=ON -DVINULA_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	ctest --test-dir $(TEST_DIR) --output-on-failure -j $(JOBS)
 	FUZZ_SECONDS=$(TEST_FUZZ_SECONDS) scripts/fuzz.sh

@@ -33,7 +33,7 @@ BEGIN {
     ms = $1 + 0
     ok = (name in limit) ? ms < limit[name] : 1
     if (!ok) failed = 1
-    printf "%-36s %14.4f %9s ms   %s\n", (name in what) ? what[name] : name, ms,
+    printf "%-36s %14.5f %9s ms   %s\n", (name in what) ? what[name] : name, ms,
            (name in limit) ? "< " limit[name] : "-", ok ? "ok" : "OVER"
     name = ""
 }

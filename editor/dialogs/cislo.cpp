@@ -49,7 +49,7 @@ double ctiCislo(QStringView text) {
     if (!maCelou && zlomek.empty())
         return 0;
     if (!maCelou)
-        cislo = "0";
+        cislo.push_back('0');
     if (!zlomek.empty())
         cislo += '.' + zlomek;
 
