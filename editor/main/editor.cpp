@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include "dialogs/rozmisteni.h"
 #include "kresleni.h"
 #include "plocha.h"
 #include "room/promenne.h"
@@ -12,6 +13,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
+#include <chrono>
 
 namespace vinula {
 
@@ -227,7 +229,16 @@ void Editor::ukoncit_Click() {
     close();
 }
 
-void Editor::rozmistit_Click() {}
+void Editor::rozmistit_Click() {
+    nahoda_.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    promenne.pocet = QStringLiteral("0");
+    if (rozmisteni)
+        return;
+    rozmisteni = new Rozmisteni(this);
+    rozmisteni->setAttribute(Qt::WA_DeleteOnClose);
+    rozmisteni->exec();
+}
 
 void Editor::ulozit_Click() {}
 
