@@ -1,6 +1,8 @@
 #include "editor.h"
 
 #include "dialogs/rozmisteni.h"
+#include "info/autor.h"
+#include "info/navod.h"
 #include "kresleni.h"
 #include "plocha.h"
 #include "room/promenne.h"
@@ -244,8 +246,20 @@ void Editor::ulozit_Click() {}
 
 void Editor::nacist_Click() {}
 
-void Editor::popis_Click() {}
+void Editor::popis_Click() {
+    if (Navod)
+        return;
+    Navod = new vinula::Navod(this);
+    Navod->setAttribute(Qt::WA_DeleteOnClose);
+    Navod->exec();
+}
 
-void Editor::oaplikaci_Click() {}
+void Editor::oaplikaci_Click() {
+    if (autor)
+        return;
+    autor = new Autor(this);
+    autor->setAttribute(Qt::WA_DeleteOnClose);
+    autor->exec();
+}
 
 } // namespace vinula
