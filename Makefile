@@ -24,3 +24,10 @@ test: setup
 
 clean:
 	rm -rf $(RELEASE_DIR) $(TEST_DIR)
+
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+bench: setup
+	bench/run_bench.sh

@@ -2,7 +2,9 @@
 
 #include "dialogs/rozmisteni_krok.h"
 #include "room/promenne.h"
+#include "room/roomfile.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -21,8 +23,9 @@ void Editor::Timer1_Timer() {
 }
 
 void Editor::ohlasPozdeji(const QString &titulek, const QString &text) {
-    QTimer::singleShot(0, this,
-                       [this, titulek, text] { QMessageBox::warning(this, titulek, text); });
+    QTimer::singleShot(0, this, [this, titulek, text] {
+        QMessageBox::warning(this, titulek, text);
+    });
 }
 
 void Editor::blokRozmisteni() {
@@ -43,8 +46,46 @@ void Editor::blokRozmisteni() {
     obnovMrizku();
 }
 
-void Editor::blokNacteni() {}
+void Editor::blokNacteni() {
+    if (!promenne.pozadavek_nacteni)
+        return;
+    promenne.pozadavek_nacteni = false;
 
-void Editor::blokZapsani() {}
+    // The room is read aside first: a file that vanished or shrank since the
+    // dialog looked at it must leave the room and the surface as they were.
+    Mistnost nactena = mistnost;
+    QString nazev;
+    QString duvod;
+    if (!roomfile::nactiMistnost(promenne.soubor_nacteni, promenne.cislo_mistnosti, nactena,
+                                 nazev, &duvod)) {
+        ohlasPozdeji(QStringLiteral("Načtení místnosti"),
+                     QStringLiteral("Místnost číslo %1 se nepodařilo načíst ze souboru\n%2\n\n%3")
+                         .arg(promenne.cislo_mistnosti)
+                         .arg(QDir::toNativeSeparators(promenne.soubor_nacteni), duvod));
+        return;
+    }
+
+    vycistiPlochu();
+    promenne.nazev_mistnosti = nazev;
+    mistnost = nactena;
+    prekreslit();
+    obnovMrizku();
+}
+
+void Editor::blokZapsani() {
+    if (!promenne.pozadavek_zapsani)
+        return;
+    promenne.pozadavek_zapsani = false;
+
+    QString &nazev = promenne.nazev_mistnosti;
+    if (nazev.size() < roomfile::delkaNazvu)
+        nazev += QString(roomfile::delkaNazvu - nazev.size(), QLatin1Char(' '));
+
+    QString duvod;
+    if (!roomfile::pripojMistnost(promenne.soubor_zapsani, nazev, mistnost, &duvod))
+        ohlasPozdeji(QStringLiteral("Uložení místnosti"),
+                     QStringLiteral("Místnost se nepodařilo uložit do souboru\n%1\n\n%2")
+                         .arg(QDir::toNativeSeparators(promenne.soubor_zapsani), duvod));
+}
 
 } // namespace vinula

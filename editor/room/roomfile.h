@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class QFileDevice;
 class QIODevice;
 
 namespace vinula::roomfile {
@@ -25,9 +26,11 @@ constexpr int posunBunky(int x, int y) {
 // whole number of records.
 qint64 pocetMistnosti(qint64 delkaSouboru);
 
-// Reads the 50-character name of room n (counted from 1). Returns nothing
-// when the room lies (partly) outside the file or the read fails; *duvod
-// then says why, in Czech.
+// Reads the 50-character name of room n (counted from 1), trailing spaces
+// included. Returns nothing when the room lies (partly) outside the file or
+// the read fails; *duvod then says why, in Czech. Only the room's position
+// matters: room 1 of a 651-byte file still reads. The device must be open for
+// reading and seekable.
 std::optional<QString> nactiNazev(QIODevice &soubor, qint64 n, QString *duvod = nullptr);
 std::optional<QString> nactiNazev(const QString &cesta, qint64 n, QString *duvod = nullptr);
 
@@ -39,13 +42,18 @@ bool nactiMistnost(const QString &cesta, qint64 n, Mistnost &mistnost, QString &
                    QString *duvod = nullptr);
 
 // The 650 bytes of one record: the name cut or padded with spaces to 50
-// characters, then the area cells.
+// characters, then the area cells. A character the code page lacks is
+// stored as '?'.
 QByteArray zaznam(const QString &nazev, const Mistnost &mistnost);
 
 // Appends one record after the file's last byte, creating the file when it is
 // missing. Earlier bytes are never rewritten; when the write fails part way
-// the file is cut back to its old length.
+// the file is cut back to its old length (a file created here is removed).
 bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
+                    QString *duvod = nullptr);
+// The same on a file the caller has opened for writing. It must be unbuffered:
+// bytes left in Qt's write buffer would reach the disk after the cut-back.
+bool pripojMistnost(QFileDevice &soubor, const QString &nazev, const Mistnost &mistnost,
                     QString *duvod = nullptr);
 
 } // namespace vinula::roomfile

@@ -1,0 +1,144 @@
+// Timings of the editor's hot paths on the real code. Run through
+// bench/run_bench.sh, which prints each figure beside its budget.
+#include "items/katalog.h"
+#include "main/editor.h"
+#include "main/kresleni.h"
+#include "main/plocha.h"
+#include "room/promenne.h"
+#include "room/roomfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace vinula;
+
+namespace {
+
+// A room with something in every cell, so a redraw copies 600 pictures.
+Mistnost plnaMistnost() {
+    Mistnost mistnost;
+    for (int x = 0; x < Mistnost::sirka; ++x)
+        for (int y = 0; y < Mistnost::vyska; ++y)
+            mistnost.nastav(x, y, static_cast<Kod>(katalog::prvniJidlo + (x * 20 + y) % 63));
+    return mistnost;
+}
+
+} // namespace
+
+class BenchVinula : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void tikNecinny();
+    void tikMalovaniSMrizkou();
+    void prekreslitPlnouMistnost();
+    void mrizkaZapnoutAVypnout();
+
+    void souborPocetMistnosti();
+    void souborNazevMistnosti();
+    void souborNactiMistnost();
+    void souborPripojMistnost();
+
+private:
+    QTemporaryDir adresar_;
+    QString velkySoubor_;
+    static constexpr qint64 mistnostiVeVelkem = 100000;
+};
+
+void BenchVinula::initTestCase() {
+    QVERIFY(adresar_.isValid());
+    // 100,000 rooms, 65 MB, written in large blocks.
+    velkySoubor_ = adresar_.filePath(QStringLiteral("VELKY.DAT"));
+    QFile soubor(velkySoubor_);
+    QVERIFY(soubor.open(QIODevice::WriteOnly));
+    const QByteArray zaznam = roomfile::zaznam(QStringLiteral("velká místnost"), plnaMistnost());
+    QByteArray blok;
+    for (int i = 0; i < 1000; ++i)
+        blok += zaznam;
+    for (qint64 i = 0; i < mistnostiVeVelkem / 1000; ++i)
+        QCOMPARE(soubor.write(blok), blok.size());
+}
+
+void BenchVinula::tikNecinny() {
+    Editor editor;
+    editor.Timer1->stop();
+    QBENCHMARK {
+        editor.Timer1_Timer();
+    }
+}
+
+void BenchVinula::tikMalovaniSMrizkou() {
+    Editor editor;
+    editor.Timer1->stop();
+    editor.mrizka->trigger();
+    promenne.predmet = 111;
+    editor.leve_tlacitko = true;
+    editor.mys_x = 305;
+    editor.mys_y = 205;
+    QBENCHMARK {
+        editor.Timer1_Timer();
+    }
+    editor.leve_tlacitko = false;
+}
+
+void BenchVinula::prekreslitPlnouMistnost() {
+    Editor editor;
+    editor.Timer1->stop();
+    editor.mistnost = plnaMistnost();
+    QBENCHMARK {
+        editor.prekreslit();
+    }
+}
+
+void BenchVinula::mrizkaZapnoutAVypnout() {
+    Editor editor;
+    editor.Timer1->stop();
+    editor.mistnost = plnaMistnost();
+    QBENCHMARK {
+        editor.prepniMrizku();
+        editor.prepniMrizku();
+    }
+}
+
+void BenchVinula::souborPocetMistnosti() {
+    qint64 pocet = 0;
+    QBENCHMARK {
+        pocet = roomfile::pocetMistnosti(QFileInfo(velkySoubor_).size());
+    }
+    QCOMPARE(pocet, mistnostiVeVelkem);
+}
+
+void BenchVinula::souborNazevMistnosti() {
+    std::optional<QString> nazev;
+    QBENCHMARK {
+        nazev = roomfile::nactiNazev(velkySoubor_, mistnostiVeVelkem);
+    }
+    QVERIFY(nazev && nazev->startsWith(QStringLiteral("velká místnost")));
+}
+
+void BenchVinula::souborNactiMistnost() {
+    Mistnost mistnost;
+    QString nazev;
+    bool nacteno = false;
+    QBENCHMARK {
+        nacteno = roomfile::nactiMistnost(velkySoubor_, mistnostiVeVelkem / 2, mistnost, nazev);
+    }
+    QVERIFY(nacteno);
+    QVERIFY(mistnost == plnaMistnost());
+}
+
+void BenchVinula::souborPripojMistnost() {
+    const Mistnost mistnost = plnaMistnost();
+    bool zapsano = false;
+    QBENCHMARK {
+        zapsano = roomfile::pripojMistnost(velkySoubor_, QStringLiteral("další"), mistnost);
+    }
+    QVERIFY(zapsano);
+}
+
+QTEST_MAIN(BenchVinula)
+#include "bench_vinula.moc"

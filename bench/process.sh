@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Whole-process figures of the editor beside those of a bare Qt Widgets
+# window, on a private Xvfb: time from launch until the window is shown,
+# resident memory after start, and processor time over 10 idle seconds.
+# Usage: process.sh <editor binary> <bare window binary>
+set -euo pipefail
+editor=$1
+bare=$2
+idle_seconds=${IDLE_SECONDS:-10}
+
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -f "$displayfile"' EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$displayfile")"
+export QT_QPA_PLATFORM=xcb
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# Processor time of all threads of a process, in nanoseconds.
+cpu_ns() {
+    local total=0 t
+    for t in /proc/"$1"/task/*/schedstat; do
+        total=$(( total + $(cut -d' ' -f1 "$t") ))
+    done
+    echo $total
+}
+
+# measure <binary> <title>: prints "startup_ms rss_kb cpu_percent"
+measure() {
+    local start pid shown rss c0 c1
+    start=$(now_ms)
+    "$1" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
+        sleep 0.002
+        if ! kill -0 $pid 2>/dev/null; then echo "did not start: $1" >&2; return 1; fi
+    done
+    shown=$(( $(now_ms) - start ))
+    sleep 1
+    rss=$(awk '/^VmRSS/ {print $2}' /proc/$pid/status)
+    c0=$(cpu_ns $pid)
+    sleep "$idle_seconds"
+    c1=$(cpu_ns $pid)
+    kill $pid; wait $pid 2>/dev/null || true
+    awk -v s="$shown" -v r="$rss" -v c=$(( c1 - c0 )) -v t="$idle_seconds" \
+        'BEGIN { printf "%d %d %.3f\n", s, r, c / (t * 1e9) * 100 }'
+}
+
+# Start-up is noisy: take the best of three launches of each.
+best_of_three() {
+    local best="" line
+    for _ in 1 2 3; do
+        line=$(IDLE_SECONDS=0 measure "$1" "$2")
+        if [ -z "$best" ] || [ "${line%% *}" -lt "${best%% *}" ]; then best=$line; fi
+    done
+    echo "${best%% *}"
+}
+
+read -r _ e_rss e_cpu < <(measure "$editor" '^Vinula - editor')
+read -r _ b_rss b_cpu < <(measure "$bare" '^bare window$')
+e_start=$(best_of_three "$editor" '^Vinula - editor')
+b_start=$(best_of_three "$bare" '^bare window$')
+
+awk -v es="$e_start" -v bs="$b_start" -v er="$e_rss" -v br="$b_rss" -v ec="$e_cpu" -v bc="$b_cpu" '
+function verdict(ok) { return ok ? "ok" : "OVER" }
+BEGIN {
+    printf "%-34s %12s %12s %8s   %s\n", "whole process", "editor", "bare window", "ratio", "target"
+    printf "%-34s %9d ms %9d ms %8.2f   %s %s\n", "launch until window shown", es, bs, es / bs, "<= 1.25x", verdict(es <= 1.25 * bs)
+    printf "%-34s %9.1f MB %9.1f MB %8.2f   %s %s\n", "resident memory after start", er / 1024, br / 1024, er / br, "<= 1.3x", verdict(er <= 1.3 * br)
+    printf "%-34s %10.3f %% %10.3f %% %8s   %s %s\n", "processor, 10 idle seconds", ec, bc, "", "< 0.3 % of a core", verdict(ec < 0.3)
+}'

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds a release with the benchmarks, times the hot paths and the whole
+# process, and prints each figure beside its budget.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=build-bench
+cmake -S . -B $dir -DCMAKE_BUILD_TYPE=Release -DVINULA_BENCH=ON -DVINULA_TESTS=OFF >/dev/null
+cmake --build $dir -j "${JOBS:-2}" --target bench_vinula bare_window vinula-editor >/dev/null
+
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+QT_QPA_PLATFORM=offscreen $dir/bin/bench_vinula >"$out" 2>&1 || { cat "$out"; exit 1; }
+
+# Budget of each figure in milliseconds: the tick is 20 ms.
+awk '
+BEGIN {
+    limit["tikNecinny"] = 2;              what["tikNecinny"] = "idle tick"
+    limit["tikMalovaniSMrizkou"] = 2;     what["tikMalovaniSMrizkou"] = "painting tick, grid on"
+    limit["prekreslitPlnouMistnost"] = 2; what["prekreslitPlnouMistnost"] = "full redraw, 600 items"
+    limit["mrizkaZapnoutAVypnout"] = 2;   what["mrizkaZapnoutAVypnout"] = "grid on and off"
+    limit["souborPocetMistnosti"] = 1;    what["souborPocetMistnosti"] = "count rooms, 100,000-room file"
+    limit["souborNazevMistnosti"] = 1;    what["souborNazevMistnosti"] = "read a name, 100,000-room file"
+    limit["souborNactiMistnost"] = 1;     what["souborNactiMistnost"] = "load a room, 100,000-room file"
+    limit["souborPripojMistnost"] = 1;    what["souborPripojMistnost"] = "append a room, 100,000-room file"
+    limit["rozmistit600"] = 2;            what["rozmistit600"] = "place 600 items, touching allowed"
+    limit["rozmistitNemozne"] = 20;       what["rozmistitNemozne"] = "place 1,000,000 items, no touching"
+    limit["seznam10000"] = 100;           what["seznam10000"] = "list a folder of 10,000 files"
+    printf "%-36s %14s %12s   %s\n", "figure", "ms per run", "budget", "tick = 20 ms"
+    failed = 0
+}
+/^RESULT : / { name = $3; sub(/^[^:]*::/, "", name); sub(/\(\):$/, "", name); next }
+/msecs per iteration/ && name != "" {
+    ms = $1 + 0
+    ok = (name in limit) ? ms < limit[name] : 1
+    if (!ok) failed = 1
+    printf "%-36s %14.4f %9s ms   %s\n", (name in what) ? what[name] : name, ms,
+           (name in limit) ? "< " limit[name] : "-", ok ? "ok" : "OVER"
+    name = ""
+}
+/^FAIL!/ { print; failed = 1 }
+END { exit failed }
+' "$out"
+
+echo
+bench/process.sh $dir/bin/vinula-editor $dir/bin/bare_window
