@@ -36,14 +36,22 @@ QByteArray zaznam(const QByteArray &nazev, char kod) {
     return z;
 }
 
-// Waits for the warning box, closes it and returns its text.
+// Closes the warning box and returns its text; empty when no box came. The
+// box runs its own event loop, so it is looked for from a timer.
 QString zachytVarovani() {
     QString text;
-    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()), 5000);
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    text = box->text();
-    box->accept();
-    return text;
+    bool zachyceno = false;
+    QTimer hlidka;
+    hlidka.setInterval(20);
+    QObject::connect(&hlidka, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            zachyceno = true;
+            text = box->text();
+            box->accept();
+        }
+    });
+    hlidka.start();
+    return QTest::qWaitFor([&] { return zachyceno; }, 5000) ? text : QString();
 }
 
 } // namespace
