@@ -2,6 +2,7 @@
 JOBS ?= 2
 RELEASE_DIR := build
 TEST_DIR := build-test
+TEST_FUZZ_SECONDS ?= 10
 
 .PHONY: all setup build run test bench fuzz install clean
 
@@ -21,6 +22,7 @@ test: setup
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVINULA_SANITIZE=ON -DVINULA_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	ctest --test-dir $(TEST_DIR) --output-on-failure -j $(JOBS)
+	FUZZ_SECONDS=$(TEST_FUZZ_SECONDS) scripts/fuzz.sh
 
 clean:
 	rm -rf $(RELEASE_DIR) $(TEST_DIR)
@@ -31,3 +33,7 @@ install: build
 
 bench: setup
 	bench/run_bench.sh
+
+# Fuzzes the room-file reader for FUZZ_SECONDS (default 60).
+fuzz: setup
+	scripts/fuzz.sh

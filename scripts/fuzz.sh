@@ -8,7 +8,7 @@ set -eu
 koren=$(cd "$(dirname "$0")/.." && pwd)
 sestaveni="$koren/build-fuzz"
 
-cmake -S "$koren" -B "$sestaveni" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S "$koren" -B "$sestaveni" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DVINULA_FUZZ=ON -DVINULA_TESTS=OFF -DVINULA_SANITIZE=OFF
 cmake --build "$sestaveni" --target fuzz_roomfile -j2
 

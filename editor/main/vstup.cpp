@@ -1,8 +1,10 @@
 #include "editor.h"
 
 #include "items/katalog.h"
+#include "items/predmety.h"
 #include "room/promenne.h"
 
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -78,6 +80,20 @@ void Editor::blokMalovani() {
         vykresliBunku(cx, cy, predmet);
 }
 
-void Editor::ukazPredmety() {}
+void Editor::ukazPredmety() {
+    if (!predmety) {
+        auto *okno = new Predmety(this);
+        // Beside the main window, so that where the screen allows it covers
+        // none of the surface. A window not yet shown has no frame; the main
+        // window's stands in.
+        const QSize ramecek = frameGeometry().size() - geometry().size();
+        okno->move(Predmety::poziceVedle(frameGeometry(), okno->size() + ramecek,
+                                         screen()->availableGeometry()));
+        predmety = okno;
+    }
+    predmety->show();
+    predmety->raise();
+    predmety->activateWindow();
+}
 
 } // namespace vinula

@@ -115,6 +115,16 @@ void Ridic::napis(const QString &okno, const QString &text) const {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
 }
 
+void Ridic::drzKlavesu(const QString &okno, const QString &klavesa) const {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), okno});
+    xdotool({QStringLiteral("keydown"), klavesa});
+}
+
+void Ridic::pustKlavesu(const QString &okno, const QString &klavesa) const {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), okno});
+    xdotool({QStringLiteral("keyup"), klavesa});
+}
+
 void Ridic::najed(QPoint bod) const {
     xdotool({QStringLiteral("mousemove"), QString::number(bod.x()), QString::number(bod.y())});
 }

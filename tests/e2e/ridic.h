@@ -36,6 +36,9 @@ public:
     // Input. Points are screen pixels.
     void klavesy(const QString &okno, const QStringList &klavesy) const;
     void napis(const QString &okno, const QString &text) const;
+    // A key held down until it is let go, such as Shift during a stroke.
+    void drzKlavesu(const QString &okno, const QString &klavesa) const;
+    void pustKlavesu(const QString &okno, const QString &klavesa) const;
     void najed(QPoint bod) const;
     void klikni(QPoint bod, int tlacitko = 1) const;
     void stiskni(int tlacitko) const;
