@@ -7,6 +7,7 @@ packages=(
     g++ make cmake              # tool chain
     qt6-base-dev                # Qt 6 Core, Gui, Widgets, Test
     fonts-dejavu-core           # any font, so text can be laid out offscreen
+    fonts-dejavu-extra          # the condensed face the file dialogs' fixed layouts need
     xvfb xdotool                # the end-to-end tests: a real X server and input
     clang libclang-rt-14-dev    # the fuzz target (libFuzzer, sanitizers)
 )

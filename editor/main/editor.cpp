@@ -1,6 +1,9 @@
 #include "editor.h"
 
+#include "dialogs/kontrola.h"
+#include "dialogs/nacteni.h"
 #include "dialogs/rozmisteni.h"
+#include "dialogs/zapsani.h"
 #include "info/autor.h"
 #include "info/navod.h"
 #include "kresleni.h"
@@ -14,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTimer>
 #include <chrono>
 
@@ -242,9 +246,32 @@ void Editor::rozmistit_Click() {
     rozmisteni->exec();
 }
 
-void Editor::ulozit_Click() {}
+void Editor::ulozit_Click() {
+    if (zapsani) {
+        zapsani->raise();
+        return;
+    }
+    const QString chyba = kontrola::chyba(mistnost);
+    if (!chyba.isEmpty()) {
+        QMessageBox::warning(this, kontrola::titulek, chyba);
+        return;
+    }
+    auto *dialog = new Zapsani(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    zapsani = dialog;
+    dialog->exec();
+}
 
-void Editor::nacist_Click() {}
+void Editor::nacist_Click() {
+    if (nacteni) {
+        nacteni->raise();
+        return;
+    }
+    auto *dialog = new Nacteni(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    nacteni = dialog;
+    dialog->exec();
+}
 
 void Editor::popis_Click() {
     if (Navod)
