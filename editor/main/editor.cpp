@@ -2,7 +2,10 @@
 
 #include "dialogs/kontrola.h"
 #include "dialogs/nacteni.h"
+#include "dialogs/rozmisteni.h"
 #include "dialogs/zapsani.h"
+#include "info/autor.h"
+#include "info/navod.h"
 #include "kresleni.h"
 #include "plocha.h"
 #include "room/promenne.h"
@@ -16,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
+#include <chrono>
 
 namespace vinula {
 
@@ -231,7 +235,16 @@ void Editor::ukoncit_Click() {
     close();
 }
 
-void Editor::rozmistit_Click() {}
+void Editor::rozmistit_Click() {
+    nahoda_.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::system_clock::now().time_since_epoch().count()));
+    promenne.pocet = QStringLiteral("0");
+    if (rozmisteni)
+        return;
+    rozmisteni = new Rozmisteni(this);
+    rozmisteni->setAttribute(Qt::WA_DeleteOnClose);
+    rozmisteni->exec();
+}
 
 void Editor::ulozit_Click() {
     if (zapsani) {
@@ -260,8 +273,20 @@ void Editor::nacist_Click() {
     dialog->exec();
 }
 
-void Editor::popis_Click() {}
+void Editor::popis_Click() {
+    if (Navod)
+        return;
+    Navod = new vinula::Navod(this);
+    Navod->setAttribute(Qt::WA_DeleteOnClose);
+    Navod->exec();
+}
 
-void Editor::oaplikaci_Click() {}
+void Editor::oaplikaci_Click() {
+    if (autor)
+        return;
+    autor = new Autor(this);
+    autor->setAttribute(Qt::WA_DeleteOnClose);
+    autor->exec();
+}
 
 } // namespace vinula

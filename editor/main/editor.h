@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <random>
 
 class QAction;
 class QDialog;
@@ -62,6 +63,9 @@ public:
     static int bunkaPod(float souradnice);
     static QString titulek(int cx, int cy, const QString &nazevPredmetu);
 
+    // The random placement's generator; `rozmistit` reseeds it from the clock.
+    std::mt19937 &nahoda() { return nahoda_; }
+
     Mistnost mistnost;
     bool stisk_shift = false;
     bool leve_tlacitko = false;
@@ -115,6 +119,7 @@ private:
     void ukazPredmety();
 
     bool tikBezi_ = false;
+    std::mt19937 nahoda_;
 };
 
 } // namespace vinula

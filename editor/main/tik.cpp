@@ -1,5 +1,6 @@
 #include "editor.h"
 
+#include "dialogs/rozmisteni_krok.h"
 #include "room/promenne.h"
 #include "room/roomfile.h"
 
@@ -27,7 +28,23 @@ void Editor::ohlasPozdeji(const QString &titulek, const QString &text) {
     });
 }
 
-void Editor::blokRozmisteni() {}
+void Editor::blokRozmisteni() {
+    const std::optional<double> pocet = cisloZTextu(promenne.pocet);
+    if (!pocet) {
+        // A count that is no number would otherwise be looked at on every tick.
+        promenne.pocet = QStringLiteral("0");
+        return;
+    }
+    if (*pocet <= 0)
+        return;
+    rozmistitNahodne(mistnost, promenne.predmet,
+                     {promenne.pocet, promenne.radek_od, promenne.radek_do, promenne.sloupec_od,
+                      promenne.sloupec_do, promenne.dotyk},
+                     nahoda_);
+    prekreslit();
+    promenne.pocet = QStringLiteral("0");
+    obnovMrizku();
+}
 
 void Editor::blokNacteni() {
     if (!promenne.pozadavek_nacteni)

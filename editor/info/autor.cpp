@@ -1,0 +1,174 @@
+#include "autor.h"
+
+#include <QDesktopServices>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUrl>
+
+#ifndef VINULA_HOMEPAGE
+#error "VINULA_HOMEPAGE is set by the build"
+#endif
+#ifndef VINULA_EMAIL
+#error "VINULA_EMAIL is set by the build"
+#endif
+
+namespace vinula {
+
+namespace {
+
+QRect ztwipu(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// "MS Sans Serif" where it exists, the desktop's sans font elsewhere.
+QFont pismo(qreal body, bool tucne) {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"),
+                   QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(body);
+    f.setBold(tucne);
+    return f;
+}
+
+// The desktop's sans font runs wider than the one the window was laid out
+// for: close the letters up a little, at most a pixel, rather than cut the
+// title off.
+void sevri(QLabel *label) {
+    QFont f = label->font();
+    for (qreal mezera = 0; mezera >= -1.0; mezera -= 0.1) {
+        f.setLetterSpacing(QFont::AbsoluteSpacing, mezera);
+        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width())
+            break;
+    }
+    label->setFont(f);
+}
+
+QLabel *popisek(QWidget *rodic, const char *jmeno, const QString &text, QRect kde) {
+    auto *label = new QLabel(text, rodic);
+    label->setObjectName(QLatin1String(jmeno));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(kde);
+    return label;
+}
+
+QLabel *odkaz(QWidget *rodic, const char *jmeno, const QString &text, QRect kde) {
+    QLabel *label = popisek(rodic, jmeno, text, kde);
+    QFont f = pismo(8.25, false);
+    f.setUnderline(true);
+    label->setFont(f);
+    label->setCursor(Qt::PointingHandCursor);
+    QPalette barvy = label->palette();
+    barvy.setColor(QPalette::WindowText, barvy.color(QPalette::Link));
+    label->setPalette(barvy);
+    return label;
+}
+
+// The desktop opens the address in its own time; whether it could is not
+// reported to the user.
+void otevri(const QUrl &adresa) {
+    QDesktopServices::openUrl(adresa);
+}
+
+} // namespace
+
+Autor::Autor(QWidget *parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("autor"));
+    setWindowTitle(QStringLiteral("O aplikaci"));
+    setFixedSize(sirka, vyska);
+
+    Label1 =
+        popisek(this, "Label1", QStringLiteral("VINULA - editor"), ztwipu(240, 240, 2265, 375));
+    Label1->setFont(pismo(13.5, true));
+    sevri(Label1);
+    Label2 = popisek(this, "Label2", QStringLiteral("Verze 1.1"), ztwipu(360, 720, 2010, 255));
+    lblHomepage = odkaz(this, "lblHomepage", domovskaStranka(), ztwipu(360, 1440, 1575, 195));
+    lblEmail = odkaz(this, "lblEmail", email(), ztwipu(360, 1680, 1755, 195));
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setLineWidth(2);
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/info/ryba.xpm")));
+    Picture1->setGeometry(ztwipu(2760, 240, 1935, 1575));
+
+    for (QLabel *label : {Label1, Label2, lblHomepage, lblEmail, Picture1})
+        label->installEventFilter(this);
+}
+
+QString Autor::domovskaStranka() {
+    return QStringLiteral(VINULA_HOMEPAGE);
+}
+
+QString Autor::email() {
+    return QStringLiteral(VINULA_EMAIL);
+}
+
+void Autor::Label1_Click() {
+    close();
+}
+
+void Autor::Label2_Click() {
+    close();
+}
+
+void Autor::Picture1_Click() {
+    close();
+}
+
+void Autor::lblHomepage_Click() {
+    // An address without a scheme ("www.…") is a web address, as the shell
+    // would take it.
+    otevri(QUrl::fromUserInput(domovskaStranka()));
+}
+
+void Autor::lblEmail_Click() {
+    otevri(QUrl(QStringLiteral("mailto:") + email()));
+}
+
+void Autor::Form_MouseDown(Qt::MouseButton) {
+    close();
+}
+
+void Autor::mousePressEvent(QMouseEvent *event) {
+    Form_MouseDown(event->button());
+}
+
+bool Autor::eventFilter(QObject *watched, QEvent *event) {
+    auto *label = qobject_cast<QLabel *>(watched);
+    const bool nase = label && label->parentWidget() == this;
+    if (!nase)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // Kept from the window, whose own press handler closes it.
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto *mys = static_cast<QMouseEvent *>(event);
+        if (!label->rect().contains(mys->position().toPoint()))
+            return true;
+        const bool leve = mys->button() == Qt::LeftButton;
+        if (label == lblHomepage) {
+            if (leve)
+                lblHomepage_Click();
+        } else if (label == lblEmail) {
+            if (leve)
+                lblEmail_Click();
+        } else if (label == Label1) {
+            Label1_Click();
+        } else if (label == Label2) {
+            Label2_Click();
+        } else if (label == Picture1) {
+            Picture1_Click();
+        }
+        return true;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+} // namespace vinula
