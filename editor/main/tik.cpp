@@ -23,9 +23,8 @@ void Editor::Timer1_Timer() {
 }
 
 void Editor::ohlasPozdeji(const QString &titulek, const QString &text) {
-    QTimer::singleShot(0, this, [this, titulek, text] {
-        QMessageBox::warning(this, titulek, text);
-    });
+    QTimer::singleShot(0, this,
+                       [this, titulek, text] { QMessageBox::warning(this, titulek, text); });
 }
 
 void Editor::blokRozmisteni() {
@@ -56,8 +55,8 @@ void Editor::blokNacteni() {
     Mistnost nactena = mistnost;
     QString nazev;
     QString duvod;
-    if (!roomfile::nactiMistnost(promenne.soubor_nacteni, promenne.cislo_mistnosti, nactena,
-                                 nazev, &duvod)) {
+    if (!roomfile::nactiMistnost(promenne.soubor_nacteni, promenne.cislo_mistnosti, nactena, nazev,
+                                 &duvod)) {
         ohlasPozdeji(QStringLiteral("Načtení místnosti"),
                      QStringLiteral("Místnost číslo %1 se nepodařilo načíst ze souboru\n%2\n\n%3")
                          .arg(promenne.cislo_mistnosti)

@@ -82,6 +82,7 @@ private slots:
     void nacteniSMrizkou();
     void nezdareneNacteniNechaMistnost();
     void nezdareneUlozeniOhlasiChybu();
+    void rozmisteniPredMalovanim();
 
 private:
     QTemporaryDir adresar_;
@@ -259,6 +260,32 @@ void TestTik::nezdareneUlozeniOhlasiChybu() {
         QVERIFY(!QApplication::activeModalWidget());
     }
     QVERIFY(editor.mistnost == predtim);
+}
+
+void TestTik::rozmisteniPredMalovanim() {
+    // Grid on, the vinula active: a painting tick draws the vinula after its
+    // grid refresh, a placement redraws and then refreshes. If the painting
+    // came first, the placement's refresh would leave a line over (0, 3).
+    Editor editor;
+    editor.Timer1->stop();
+    editor.mrizka->trigger();
+    promenne.predmet = 1;
+    promenne.pocet = QStringLiteral("1");
+    promenne.radek_od = promenne.radek_do = QStringLiteral("5");
+    promenne.sloupec_od = promenne.sloupec_do = QStringLiteral("5");
+    promenne.dotyk = true;
+    editor.leve_tlacitko = true;
+    editor.mys_x = 10;
+    editor.mys_y = 65;
+
+    editor.Timer1_Timer();
+
+    QCOMPARE(promenne.pocet, QStringLiteral("0"));
+    QCOMPARE(editor.mistnost.bunka(5, 5), Kod{1});
+    QCOMPARE(editor.mistnost.bunka(0, 3), Kod{1});
+    const QImage &obraz = editor.plocha->obraz();
+    QCOMPARE(obraz.copy(kresleni::obdelnikBunky(0, 3)), obrazky::hlava());
+    QCOMPARE(obraz.pixel(100, 110), kresleni::barvaMrizky); // (5, 5) lies under the lines
 }
 
 QTEST_MAIN(TestTik)
