@@ -1,5 +1,7 @@
 // Timings of the editor's hot paths on the real code. Run through
 // bench/run_bench.sh, which prints each figure beside its budget.
+#include "dialogs/rozmisteni_krok.h"
+#include "dialogs/seznamy.h"
 #include "items/katalog.h"
 #include "main/editor.h"
 #include "main/kresleni.h"
@@ -7,6 +9,7 @@
 #include "room/promenne.h"
 #include "room/roomfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -42,6 +45,11 @@ private slots:
     void souborNazevMistnosti();
     void souborNactiMistnost();
     void souborPripojMistnost();
+
+    void rozmistit600();
+    void rozmistitNemozne();
+
+    void seznam10000();
 
 private:
     QTemporaryDir adresar_;
@@ -138,6 +146,48 @@ void BenchVinula::souborPripojMistnost() {
         zapsano = roomfile::pripojMistnost(velkySoubor_, QStringLiteral("další"), mistnost);
     }
     QVERIFY(zapsano);
+}
+
+void BenchVinula::rozmistit600() {
+    const ZadaniRozmisteni zadani{QStringLiteral("600"), QStringLiteral("0"),  QStringLiteral("29"),
+                                  QStringLiteral("0"),   QStringLiteral("19"), true};
+    std::mt19937 nahoda(1);
+    int umisteno = 0;
+    QBENCHMARK {
+        Mistnost mistnost;
+        umisteno = rozmistitNahodne(mistnost, 111, zadani, nahoda);
+    }
+    QCOMPARE(umisteno, 600);
+}
+
+void BenchVinula::rozmistitNemozne() {
+    // A million items that may not touch: at most 150 fit, the rest must be
+    // given up at once rather than drawn for.
+    const ZadaniRozmisteni zadani{QStringLiteral("1000000"), QStringLiteral("0"),
+                                  QStringLiteral("29"),      QStringLiteral("0"),
+                                  QStringLiteral("19"),      false};
+    std::mt19937 nahoda(1);
+    int umisteno = 0;
+    QBENCHMARK {
+        Mistnost mistnost;
+        umisteno = rozmistitNahodne(mistnost, 52, zadani, nahoda);
+    }
+    QVERIFY(umisteno > 0 && umisteno <= 150);
+}
+
+void BenchVinula::seznam10000() {
+    QTemporaryDir slozka;
+    QVERIFY(slozka.isValid());
+    for (int i = 0; i < 10000; ++i) {
+        QFile soubor(slozka.filePath(QStringLiteral("ROOM%1.DAT").arg(i, 5, 10, QLatin1Char('0'))));
+        QVERIFY(soubor.open(QIODevice::WriteOnly));
+    }
+    QWidget okno;
+    Seznamy seznamy(&okno);
+    QBENCHMARK {
+        seznamy.jdiDo(slozka.path());
+    }
+    QCOMPARE(seznamy.File1->model()->rowCount(), 10000);
 }
 
 QTEST_MAIN(BenchVinula)

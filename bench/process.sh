@@ -9,9 +9,10 @@ bare=$2
 idle_seconds=${IDLE_SECONDS:-10}
 
 displayfile=$(mktemp)
+log=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -f "$displayfile"' EXIT
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -f "$displayfile" "$log"' EXIT
 for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$displayfile")"
 export QT_QPA_PLATFORM=xcb
@@ -31,11 +32,15 @@ cpu_ns() {
 measure() {
     local start pid shown rss c0 c1
     start=$(now_ms)
-    "$1" >/dev/null 2>&1 &
+    "$1" >/dev/null 2>"$log" &
     pid=$!
     until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
         sleep 0.002
-        if ! kill -0 $pid 2>/dev/null; then echo "did not start: $1" >&2; return 1; fi
+        if ! kill -0 $pid 2>/dev/null; then
+            echo "did not start: $1" >&2
+            cat "$log" >&2
+            return 1
+        fi
     done
     shown=$(( $(now_ms) - start ))
     sleep 1
