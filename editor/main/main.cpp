@@ -7,8 +7,8 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    app.setWindowIcon(QIcon(QPixmap::fromImage(vinula::obrazky::hlava().scaled(
-        64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation))));
+    app.setWindowIcon(QIcon(QPixmap::fromImage(
+        vinula::obrazky::hlava().scaled(64, 64, Qt::IgnoreAspectRatio, Qt::FastTransformation))));
     vinula::Editor editor;
     editor.show();
     return app.exec();
