@@ -28,6 +28,9 @@ void Editor::ohlasPozdeji(const QString &titulek, const QString &text) {
 }
 
 void Editor::blokRozmisteni() {
+    // The idle case, on every tick: no text to read.
+    if (promenne.pocet.isEmpty() || promenne.pocet == QLatin1String("0"))
+        return;
     const std::optional<double> pocet = cisloZTextu(promenne.pocet);
     if (!pocet) {
         // A count that is no number would otherwise be looked at on every tick.
