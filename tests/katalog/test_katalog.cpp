@@ -1,127 +1,105 @@
 #include "items/katalog.h"
 #include "items/obrazky.h"
+#include "main/kresleni.h"
 
 #include <QSet>
 #include <QTest>
 
 using namespace vinula;
+using namespace Qt::StringLiterals;
+
+namespace {
+QImage sMrizkou() {
+    QImage plocha = kresleni::novaPlocha();
+    kresleni::nakresliMrizku(plocha);
+    return plocha;
+}
+} // namespace
 
 class TestKatalog : public QObject {
     Q_OBJECT
 private slots:
-    void nazvy_data();
-    void nazvy();
-    void kodyBezNazvu();
-    void tridy_data();
-    void tridy();
-    void obrazkyPodleKodu_data();
-    void obrazkyPodleKodu();
-    void obrazkyMimoRozsahu();
-};
+    void kod_data() {
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("nazev");
+        QTest::addColumn<char>("trida"); // Volno, vinula Hlava, Zed, Jidlo or '-'
+        QTest::addColumn<const QImage *>("obrazek");
+        const QImage *zadny = nullptr, *neznamy = &obrazky::neznamy();
+        QTest::newRow("0") << 0 << u"volná plocha"_s << 'V' << &obrazky::volno();
+        QTest::newRow("1") << 1 << u"vinula"_s << 'H' << &obrazky::hlava();
+        QTest::newRow("2") << 2 << QString() << '-' << zadny;
+        QTest::newRow("49") << 49 << QString() << '-' << zadny;
+        QTest::newRow("50") << 50 << u"zeď barevná"_s << 'Z' << &obrazky::zed(0);
+        QTest::newRow("58") << 58 << u"zeď hnědá"_s << 'Z' << &obrazky::zed(8);
+        QTest::newRow("59") << 59 << QString() << 'Z' << neznamy;
+        QTest::newRow("99") << 99 << QString() << 'Z' << neznamy;
+        QTest::newRow("100") << 100 << u"brouk hnědý"_s << 'J' << &obrazky::zradlo(0);
+        QTest::newRow("131") << 131 << u"žárovka svítící"_s << 'J' << &obrazky::zradlo(31);
+        QTest::newRow("158") << 158 << u"vidlička a nůž"_s << 'J' << &obrazky::zradlo(58);
+        QTest::newRow("162") << 162 << u"pavouk křižák"_s << 'J' << &obrazky::zradlo(62);
+        QTest::newRow("163") << 163 << QString() << 'J' << neznamy;
+        QTest::newRow("255") << 255 << QString() << 'J' << neznamy;
+    }
 
-void TestKatalog::nazvy_data() {
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<QString>("nazev");
-    // The ends of each run and a few with every diacritic the names use.
-    QTest::newRow("0") << 0 << QStringLiteral("volná plocha");
-    QTest::newRow("1") << 1 << QStringLiteral("vinula");
-    QTest::newRow("50") << 50 << QStringLiteral("zeď barevná");
-    QTest::newRow("54") << 54 << QStringLiteral("zeď šedá");
-    QTest::newRow("57") << 57 << QStringLiteral("zeď růžová");
-    QTest::newRow("58") << 58 << QStringLiteral("zeď hnědá");
-    QTest::newRow("100") << 100 << QStringLiteral("brouk hnědý");
-    QTest::newRow("104") << 104 << QStringLiteral("domino naležato");
-    QTest::newRow("118") << 118 << QStringLiteral("cívka");
-    QTest::newRow("131") << 131 << QStringLiteral("žárovka svítící");
-    QTest::newRow("140") << 140 << QStringLiteral("stříkačka injekční");
-    QTest::newRow("141") << 141 << QStringLiteral("krystal žlutočervený");
-    QTest::newRow("146") << 146 << QStringLiteral("písmeno A");
-    QTest::newRow("158") << 158 << QStringLiteral("vidlička a nůž");
-    QTest::newRow("159") << 159 << QStringLiteral("človíček doleva");
-    QTest::newRow("161") << 161 << QStringLiteral("brouk zelený");
-    QTest::newRow("162") << 162 << QStringLiteral("pavouk křižák");
-}
-
-void TestKatalog::nazvy() {
-    QFETCH(int, kod);
-    QFETCH(QString, nazev);
-    QCOMPARE(katalog::nazev(kod), nazev);
-    QVERIFY(katalog::jePredmet(kod));
-}
-
-void TestKatalog::kodyBezNazvu() {
-    // Exactly 74 codes are items, each with its own name; no other code has one.
-    QSet<QString> nazvy;
-    int predmetu = 0;
-    for (int kod = 0; kod < 256; ++kod) {
-        const QString nazev = katalog::nazev(kod);
+    // The catalogue, and a cell drawn alone or in a full redraw among cells
+    // that draw nothing: the picture covers exactly its cell, so the grid
+    // lines along its left and top edges go and the others stay.
+    void kod() {
+        QFETCH(int, kod);
+        QFETCH(QString, nazev);
+        QFETCH(char, trida);
+        QFETCH(const QImage *, obrazek);
+        QCOMPARE(katalog::nazev(kod), nazev);
         QCOMPARE(katalog::jePredmet(kod), !nazev.isEmpty());
-        if (!nazev.isEmpty()) {
-            ++predmetu;
-            nazvy.insert(nazev);
+        QCOMPARE(katalog::jeVolno(kod), trida == 'V');
+        QCOMPARE(katalog::jeVinula(kod), trida == 'H');
+        QCOMPARE(katalog::jeZed(kod), trida == 'Z');
+        QCOMPARE(katalog::jeJidlo(kod), trida == 'J');
+        QCOMPARE(obrazky::proKod(kod), obrazek);
+        for (const QPoint bunka : {QPoint(0, 0), QPoint(3, 4), QPoint(29, 19), QPoint(-1, 20)}) {
+            QImage plocha = sMrizkou(), cekana = plocha, celkem = plocha;
+            for (int y = 0; obrazek && Mistnost::vOblasti(bunka.x(), bunka.y()) && y < 20; ++y)
+                for (int x = 0; x < 20; ++x)
+                    cekana.setPixel(bunka * 20 + QPoint(x, y), obrazek->pixel(x, y));
+            kresleni::vykresliBunku(plocha, bunka.x(), bunka.y(), kod);
+            QCOMPARE(plocha, cekana);
+            Mistnost mistnost;
+            for (int x = 0; x < Mistnost::sirka; ++x)
+                for (int y = 0; y < Mistnost::vyska; ++y)
+                    mistnost.nastav(x, y, Kod(QPoint(x, y) == bunka ? kod : 20));
+            kresleni::prekreslit(celkem, mistnost);
+            QCOMPARE(celkem, cekana);
         }
     }
-    QCOMPARE(predmetu, 74);
-    QCOMPARE(nazvy.size(), 74);
-    for (int kod : {2, 49, 59, 99, 163, 255})
-        QVERIFY2(katalog::nazev(kod).isEmpty(), qPrintable(QString::number(kod)));
-}
 
-void TestKatalog::tridy_data() {
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<QString>("trida");
-    QTest::newRow("0") << 0 << "volno";
-    QTest::newRow("1") << 1 << "vinula";
-    QTest::newRow("2") << 2 << "";
-    QTest::newRow("49") << 49 << "";
-    QTest::newRow("50") << 50 << "zed";
-    QTest::newRow("58") << 58 << "zed";
-    QTest::newRow("59") << 59 << "zed";
-    QTest::newRow("99") << 99 << "zed";
-    QTest::newRow("100") << 100 << "jidlo";
-    QTest::newRow("163") << 163 << "jidlo";
-    QTest::newRow("255") << 255 << "jidlo";
-}
+    // Every code with a picture: 74 items with their own names (the other codes
+    // have none) and 75 different 20 x 20 pictures with the unknown one.
+    void vsechnyPredmety() {
+        QSet<QString> nazvy;
+        QSet<QByteArray> obrazy;
+        for (int kod = 0; kod < 256; ++kod)
+            if (const QImage *o = obrazky::proKod(kod); o && o->size() == QSize(20, 20)) {
+                nazvy.insert(katalog::nazev(kod));
+                obrazy.insert(
+                    QByteArray(reinterpret_cast<const char *>(o->constBits()), o->sizeInBytes()));
+            }
+        QCOMPARE(nazvy.size(), 75);
+        QCOMPARE(obrazy.size(), 75);
+        QCOMPARE(obrazky::volno(), kresleni::novaPlocha().copy(0, 0, 20, 20)); // plain black
+    }
 
-void TestKatalog::tridy() {
-    QFETCH(int, kod);
-    QFETCH(QString, trida);
-    QCOMPARE(katalog::jeVolno(kod), trida == QLatin1String("volno"));
-    QCOMPARE(katalog::jeVinula(kod), trida == QLatin1String("vinula"));
-    QCOMPARE(katalog::jeZed(kod), trida == QLatin1String("zed"));
-    QCOMPARE(katalog::jeJidlo(kod), trida == QLatin1String("jidlo"));
-}
-
-void TestKatalog::obrazkyPodleKodu_data() {
-    QTest::addColumn<int>("kod");
-    QTest::addColumn<const QImage *>("obrazek");
-    QTest::newRow("0") << 0 << &obrazky::volno();
-    QTest::newRow("1") << 1 << &obrazky::hlava();
-    QTest::newRow("2") << 2 << static_cast<const QImage *>(nullptr);
-    QTest::newRow("49") << 49 << static_cast<const QImage *>(nullptr);
-    QTest::newRow("50") << 50 << &obrazky::zed(0);
-    QTest::newRow("58") << 58 << &obrazky::zed(8);
-    QTest::newRow("59") << 59 << &obrazky::neznamy();
-    QTest::newRow("99") << 99 << &obrazky::neznamy();
-    QTest::newRow("100") << 100 << &obrazky::zradlo(0);
-    QTest::newRow("162") << 162 << &obrazky::zradlo(62);
-    QTest::newRow("163") << 163 << &obrazky::neznamy();
-    QTest::newRow("255") << 255 << &obrazky::neznamy();
-}
-
-void TestKatalog::obrazkyPodleKodu() {
-    QFETCH(int, kod);
-    QFETCH(const QImage *, obrazek);
-    QCOMPARE(obrazky::proKod(kod), obrazek);
-}
-
-void TestKatalog::obrazkyMimoRozsahu() {
-    // Indexes outside the arrays fall back to the unknown picture.
-    for (int index : {-1, 9, 1000})
-        QCOMPARE(&obrazky::zed(index), &obrazky::neznamy());
-    for (int index : {-1, 63, 1000})
-        QCOMPARE(&obrazky::zradlo(index), &obrazky::neznamy());
-}
+    // 29 + 19 grey lines every 20 pixels, none along the outer edges.
+    void mrizka() {
+        const QImage plocha = sMrizkou();
+        QCOMPARE(plocha.size(), QSize(600, 400));
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 600; ++x)
+                if (plocha.pixel(x, y) != ((x > 0 && x % 20 == 0) || (y > 0 && y % 20 == 0)
+                                               ? qRgb(64, 64, 64)
+                                               : qRgb(0, 0, 0)))
+                    QFAIL(qPrintable(u"pixel %1, %2"_s.arg(x).arg(y)));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestKatalog)
 #include "test_katalog.moc"
