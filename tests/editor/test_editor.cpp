@@ -1,247 +1,340 @@
+// Mouse input takes the window system's path: moves reach the surface outside it, as a pointer's.
+#define QTEST_QPA_MOUSE_HANDLING
+
 #include "items/obrazky.h"
+#include "items/predmety.h"
 #include "main/editor.h"
 #include "main/kresleni.h"
 #include "main/plocha.h"
 #include "room/promenne.h"
+#include "room/roomfile.h"
 
-#include <QAction>
-#include <QDialog>
-#include <QMenu>
+#include <QKeySequenceEdit>
 #include <QMenuBar>
-#include <QSignalSpy>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace vinula;
 
+namespace {
+Mistnost mistnost(std::initializer_list<std::array<int, 3>> bunky) {
+    Mistnost m;
+    for (const auto &[x, y, kod] : bunky)
+        m.nastav(x, y, static_cast<Kod>(kod));
+    return m;
+}
+
+QImage plochaPro(const Mistnost &mistnost, bool mrizka = false) {
+    QImage obraz = kresleni::novaPlocha();
+    kresleni::prekreslit(obraz, mistnost);
+    if (mrizka)
+        kresleni::nakresliMrizku(obraz);
+    return obraz;
+}
+
+void zapis(const QString &cesta, const QByteArray &data) {
+    QFile soubor(cesta);
+    QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(data) == data.size());
+}
+
+// One tick; the text of the warning box it raised, answered by a watcher.
+QString tikSVarovanim(Editor &editor, int cekani = 5000) {
+    QString text;
+    bool veTiku = true;
+    QTimer hlidac;
+    QObject::connect(&hlidac, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = veTiku ? QStringLiteral("(shown during the tick)") : box->text();
+            box->accept();
+        }
+    });
+    hlidac.start(5);
+    editor.Timer1_Timer();
+    veTiku = false;
+    return QTest::qWaitFor([&] { return !text.isEmpty(); }, cekani) ? text : QString();
+}
+} // namespace
+
 class TestEditor : public QObject {
     Q_OBJECT
-private slots:
-    void init() { promenne = Promenne{}; }
+    std::unique_ptr<Editor> e;
 
-    void zacatek();
-    void rozlozeni();
-    void nabidka_data();
-    void nabidka();
-    void mrizkaZNabidky();
-    void vycistitVraciJenSvaPole();
-    void vycistitSMrizkou();
-    void zavreniZaviraOknaVPoradi();
-    void ukoncit();
-};
-
-void TestEditor::zacatek() {
-    Editor editor;
-    QCOMPARE(editor.windowTitle(), QStringLiteral("Vinula - editor místností"));
-    for (int x = -1; x <= 30; ++x)
-        for (int y = -1; y <= 20; ++y)
-            QCOMPARE(editor.mistnost.bunka(x, y), Kod{0});
-    QCOMPARE(promenne.predmet, 0);
-    QVERIFY(promenne.dotyk);
-    QVERIFY(!editor.mrizka->isChecked());
-    QVERIFY(!editor.stisk_shift);
-    QVERIFY(!editor.leve_tlacitko);
-    QVERIFY(editor.Timer1->isActive());
-    QCOMPARE(editor.Timer1->interval(), 20);
-    QImage cerna(600, 400, QImage::Format_RGB32);
-    cerna.fill(Qt::black);
-    QCOMPARE(editor.plocha->obraz(), cerna);
-}
-
-void TestEditor::rozlozeni() {
-    Editor editor;
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QWidget *klient = editor.centralWidget();
-    QCOMPARE(klient->size(), QSize(618, 418));
-    QCOMPARE(editor.plocha->geometry(), QRect(7, 8, 604, 404));
-    QCOMPARE(editor.plocha->contentsRect(), QRect(2, 2, 600, 400));
-    auto *cara = klient->findChild<QWidget *>(QStringLiteral("Line1"));
-    QVERIFY(cara);
-    QCOMPARE(cara->geometry(), QRect(0, 0, 618, 1));
-    QCOMPARE(cara->palette().color(QPalette::Window), QColor(128, 128, 128));
-    // The surface presents its buffer.
-    editor.vykresliBunku(0, 0, 52);
-    QTRY_COMPARE(
-        editor.plocha->grab(QRect(2, 2, 20, 20)).toImage().convertToFormat(QImage::Format_RGB32),
-        obrazky::zed(2));
-}
-
-void TestEditor::nabidka_data() {
-    QTest::addColumn<int>("menu");
-    QTest::addColumn<int>("poradi");
-    QTest::addColumn<QString>("jmeno");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QKeySequence>("zkratka");
-    const QKeySequence zadna;
-    QTest::newRow("mrizka") << 0 << 0 << "mrizka"
-                            << "&Mřížka" << QKeySequence(Qt::CTRL | Qt::Key_M);
-    QTest::newRow("rozmistit") << 0 << 1 << "rozmistit"
-                               << "&Rozmístit" << QKeySequence(Qt::CTRL | Qt::Key_R);
-    QTest::newRow("vycistit") << 0 << 2 << "vycistit"
-                              << "&Vyčistit plochu" << QKeySequence(Qt::CTRL | Qt::Key_V);
-    QTest::newRow("oddelovac2") << 0 << 3 << "oddelovac2"
-                                << "" << zadna;
-    QTest::newRow("ulozit") << 0 << 4 << "ulozit"
-                            << "Ul&ožit místnost" << QKeySequence(Qt::Key_F2);
-    QTest::newRow("nacist") << 0 << 5 << "nacist"
-                            << "&Načíst místnost" << QKeySequence(Qt::Key_F3);
-    QTest::newRow("oddelovac") << 0 << 6 << "oddelovac"
-                               << "" << zadna;
-    QTest::newRow("ukoncit") << 0 << 7 << "ukoncit"
-                             << "&Ukončit" << QKeySequence(Qt::CTRL | Qt::Key_U);
-    QTest::newRow("popis") << 1 << 0 << "popis"
-                           << "&Popis" << QKeySequence(Qt::Key_F1);
-    QTest::newRow("oaplikaci") << 1 << 1 << "oaplikaci"
-                               << "&O aplikaci" << QKeySequence(Qt::Key_F12);
-}
-
-void TestEditor::nabidka() {
-    QFETCH(int, menu);
-    QFETCH(int, poradi);
-    QFETCH(QString, jmeno);
-    QFETCH(QString, text);
-    QFETCH(QKeySequence, zkratka);
-
-    Editor editor;
-    const QList<QAction *> menus = editor.menuBar()->actions();
-    QCOMPARE(menus.size(), 2);
-    QCOMPARE(menus[0]->text(), QStringLiteral("&Program"));
-    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("nastaveni"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("&Nápověda"));
-    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("napov"));
-
-    const QList<QAction *> polozky = menus[menu]->menu()->actions();
-    QCOMPARE(polozky.size(), menu == 0 ? 8 : 2);
-    QAction *polozka = polozky[poradi];
-    QCOMPARE(polozka->objectName(), jmeno);
-    QCOMPARE(polozka->isSeparator(), text.isEmpty());
-    if (!polozka->isSeparator()) {
-        QCOMPARE(polozka->text(), text);
-        QCOMPARE(polozka->shortcut(), zkratka);
-        QCOMPARE(polozka->isCheckable(), jmeno == QLatin1String("mrizka"));
+    static QPoint stred(QPoint bunka) { return bunka * 20 + QPoint(10, 10); }
+    static QPoint misto(int r, int c) { return {17 + 21 * c, 21 * r + (r < 2 ? 38 : 52)}; }
+    const QImage &obraz() const { return e->plocha->obraz(); }
+    bool jako(const Mistnost &m) const { return e->mistnost == m && obraz() == plochaPro(m); }
+    void mys(QTest::MouseAction akce, QPoint bod, Qt::MouseButton tlacitko = Qt::LeftButton) {
+        QTest::mouseEvent(akce, e->plocha, tlacitko, {}, bod + QPoint(2, 2)); // inside the frame
     }
-}
+    void namaluj(QPoint bunka) {
+        mys(QTest::MouseMove, stred(bunka));
+        mys(QTest::MousePress, stred(bunka));
+        e->Timer1_Timer();
+        mys(QTest::MouseRelease, stred(bunka));
+    }
 
-void TestEditor::mrizkaZNabidky() {
-    Editor editor;
-    editor.mistnost.nastav(3, 4, 111);
-    editor.vykresliBunku(3, 4, 111);
-    editor.vykresliBunku(6, 6, 20); // stray pixels that a redraw leaves alone
-    kresleni::vlozObrazek(editor.plocha->obraz(), 6, 6, obrazky::zed(1));
-
-    editor.mrizka->trigger();
-    QVERIFY(editor.mrizka->isChecked());
-    const QImage &obraz = editor.plocha->obraz();
-    QCOMPARE(obraz.pixel(60, 85), kresleni::barvaMrizky); // drawn over the cell
-    QCOMPARE(obraz.pixel(20, 5), kresleni::barvaMrizky);
-
-    editor.mrizka->trigger();
-    QVERIFY(!editor.mrizka->isChecked());
-    // Off: cleared and redrawn from the grid, so only the grid's items stay.
-    QCOMPARE(obraz.copy(kresleni::obdelnikBunky(3, 4)), obrazky::zradlo(11));
-    QCOMPARE(obraz.pixel(20, 5), qRgb(0, 0, 0));
-    QCOMPARE(obraz.copy(kresleni::obdelnikBunky(6, 6)), obrazky::volno());
-
-    // The refresh keeps the state it finds.
-    editor.obnovMrizku();
-    QVERIFY(!editor.mrizka->isChecked());
-    QCOMPARE(obraz.pixel(20, 5), qRgb(0, 0, 0));
-}
-
-void TestEditor::vycistitVraciJenSvaPole() {
-    Editor editor;
-    editor.mistnost.nastav(4, 4, 55);
-    editor.mistnost.nastav(-1, 7, 9); // the ring is not the room's
-    editor.vykresliBunku(4, 4, 55);
-    editor.stisk_shift = true;
-    editor.leve_tlacitko = true;
-    promenne.predmet = 120;
-    promenne.dotyk = false;
-    promenne.pozadavek_nacteni = true;
-    promenne.pozadavek_zapsani = true;
-    promenne.nazev_mistnosti = QStringLiteral("sklep");
-    promenne.nazev_souboru = QStringLiteral("ROOMS.DAT");
-    promenne.soubor_nacteni = QStringLiteral("/a/ROOMS.DAT");
-    promenne.soubor_zapsani = QStringLiteral("/b/NEW.DAT");
-    promenne.cislo_mistnosti = 3;
-    promenne.pocet = QStringLiteral("7");
-    promenne.radek_od = QStringLiteral("2");
-    promenne.sloupec_do = QStringLiteral("9");
-    editor.setWindowTitle(QStringLiteral("Vinula - editor místností, řádek 1, sloupec 2, vosa"));
-
-    editor.vycistit->trigger();
-
-    QCOMPARE(editor.mistnost.bunka(4, 4), Kod{0});
-    QCOMPARE(editor.mistnost.bunka(-1, 7), Kod{9});
-    QCOMPARE(editor.plocha->obraz().pixel(85, 85), qRgb(0, 0, 0));
-    QVERIFY(!editor.stisk_shift);
-    QCOMPARE(promenne.predmet, 0);
-    QVERIFY(promenne.dotyk);
-    QVERIFY(!promenne.pozadavek_nacteni);
-    QVERIFY(promenne.nazev_mistnosti.isEmpty());
-    QVERIFY(promenne.nazev_souboru.isEmpty());
-    // Left as they were.
-    QVERIFY(editor.leve_tlacitko);
-    QVERIFY(promenne.pozadavek_zapsani);
-    QCOMPARE(promenne.soubor_nacteni, QStringLiteral("/a/ROOMS.DAT"));
-    QCOMPARE(promenne.soubor_zapsani, QStringLiteral("/b/NEW.DAT"));
-    QCOMPARE(promenne.cislo_mistnosti, 3);
-    QCOMPARE(promenne.pocet, QStringLiteral("7"));
-    QCOMPARE(promenne.radek_od, QStringLiteral("2"));
-    QCOMPARE(promenne.sloupec_do, QStringLiteral("9"));
-    QCOMPARE(editor.windowTitle(),
-             QStringLiteral("Vinula - editor místností, řádek 1, sloupec 2, vosa"));
-}
-
-void TestEditor::vycistitSMrizkou() {
-    Editor editor;
-    editor.mrizka->trigger();
-    editor.mistnost.nastav(1, 1, 100);
-    editor.vykresliBunku(1, 1, 100);
-    editor.vycistit->trigger();
-    QVERIFY(editor.mrizka->isChecked());
-    QImage ocekavany = kresleni::novaPlocha();
-    kresleni::nakresliMrizku(ocekavany);
-    QCOMPARE(editor.plocha->obraz(), ocekavany);
-}
-
-void TestEditor::zavreniZaviraOknaVPoradi() {
-    Editor editor;
-    editor.show();
-    QStringList poradi;
-    auto sleduj = [&](QWidget *okno, const QString &jmeno) {
-        okno->setAttribute(Qt::WA_DeleteOnClose);
-        connect(okno, &QObject::destroyed, this, [&poradi, jmeno] { poradi << jmeno; });
-        okno->show();
-    };
-    auto *predmety = new QWidget(&editor, Qt::Window);
-    auto *autor = new QDialog(&editor);
-    auto *navod = new QDialog(&editor);
-    auto *rozmisteni = new QDialog(&editor);
-    sleduj(predmety, QStringLiteral("predmety"));
-    sleduj(autor, QStringLiteral("autor"));
-    sleduj(navod, QStringLiteral("Navod"));
-    sleduj(rozmisteni, QStringLiteral("rozmisteni"));
-    editor.predmety = predmety;
-    editor.autor = autor;
-    editor.Navod = navod;
-    editor.rozmisteni = rozmisteni;
-    // nacteni and zapsani are not open: they are skipped.
-
-    editor.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(poradi, (QStringList{"predmety", "autor", "Navod", "rozmisteni"}));
-    QVERIFY(!editor.Timer1->isActive());
-}
-
-void TestEditor::ukoncit() {
-    Editor editor;
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    editor.ukoncit->trigger();
-    QVERIFY(!editor.isVisible());
-}
+private slots:
+    void init() {
+        promenne = Promenne{};
+        e = std::make_unique<Editor>();
+        e->Timer1->stop(); // ticks happen only when a test calls for one
+        e->show();
+        QVERIFY(QTest::qWaitForWindowExposed(e.get()));
+    }
+    void zacatek() {
+        QVERIFY(Editor().Timer1->isActive() && e->Timer1->interval() == 20);
+        QVERIFY(e->mistnost == Mistnost() && obraz() == kresleni::novaPlocha());
+        QVERIFY(e->mrizka->isCheckable() && !e->mrizka->isChecked() && !e->stisk_shift);
+        QStringList nabidka = {e->windowTitle()};
+        for (const QAction *a :
+             e->menuBar()->actions() + e->nastaveni->actions() + e->napov->actions())
+            nabidka << (a->menu() ? a->menu()->objectName() : a->objectName()) + ' ' +
+                           (a->isSeparator() ? "-" : a->text()) + ' ' + a->shortcut().toString();
+        QCOMPARE(nabidka, QString("Vinula - editor místností|nastaveni &Program |napov &Nápověda |"
+                                  "mrizka &Mřížka Ctrl+M|rozmistit &Rozmístit Ctrl+R|vycistit "
+                                  "&Vyčistit plochu Ctrl+V|oddelovac2 - |ulozit Ul&ožit místnost "
+                                  "F2|nacist &Načíst místnost F3|oddelovac - |ukoncit &Ukončit "
+                                  "Ctrl+U|popis &Popis F1|oaplikaci &O aplikaci F12")
+                              .split('|'));
+    }
+    // The grid toggled from the menu; then Clear, with the grid on, resets exactly its fields.
+    void mrizkaAVycisteni() {
+        e->mistnost = mistnost({{3, 4, 111}, {-1, 7, 9}}); // the ring is not the room's
+        e->vykresliBunku(6, 6, 55); // stray pixels that only a redraw removes
+        QImage zapnuta = obraz();
+        kresleni::nakresliMrizku(zapnuta);
+        e->mrizka->trigger();
+        QCOMPARE(obraz(), zapnuta);
+        e->mrizka->trigger();
+        QVERIFY(!e->mrizka->isChecked() && obraz() == plochaPro(e->mistnost));
+        e->mrizka->trigger();
+        e->stisk_shift = e->leve_tlacitko = true;
+        promenne = {120, "1", "2", "3", "4", "7", 3, true, true, false, "/R", "/N", "a", "R"};
+        e->vycistit->trigger();
+        const Promenne &p = promenne;
+        QVERIFY(!p.predmet && !p.pozadavek_nacteni && p.dotyk &&
+                p.nazev_mistnosti + p.nazev_souboru == "");
+        QCOMPARE(p.radek_od + p.radek_do + p.sloupec_od + p.sloupec_do + p.pocet +
+                     p.soubor_nacteni + p.soubor_zapsani + QString::number(p.cislo_mistnosti) +
+                     (p.pozadavek_zapsani ? "+" : "-"),
+                 "12347/R/N3+");
+        QVERIFY(e->mistnost == mistnost({{-1, 7, 9}}) && obraz() == plochaPro(e->mistnost, true));
+        QVERIFY(e->mrizka->isChecked() && !e->stisk_shift && e->leve_tlacitko);
+    }
+    void ukoncit() {
+        QStringList poradi;
+        const auto sleduj = [&](auto *okno, const char *jmeno) {
+            okno->setAttribute(Qt::WA_DeleteOnClose);
+            connect(okno, &QObject::destroyed, this, [&poradi, jmeno] { poradi << jmeno; });
+            return okno;
+        };
+        e->predmety = sleduj(new QWidget(e.get(), Qt::Window), "predmety");
+        e->zapsani = sleduj(new QDialog(e.get()), "zapsani");
+        e->rozmisteni = sleduj(new QDialog(e.get()), "rozmisteni");
+        e->Navod = sleduj(new QDialog(e.get()), "Navod");
+        e->autor = sleduj(new QDialog(e.get()), "autor");
+        e->nacteni = sleduj(new QDialog(e.get()), "nacteni");
+        e->ukoncit->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(poradi.join(' '), "predmety autor nacteni Navod zapsani rozmisteni");
+        QVERIFY(!e->isVisible());
+    }
+    // Appended after the last byte, the name padded in promenne; the request is taken once.
+    void ulozeni() {
+        QTemporaryDir adresar;
+        e->mistnost.nastav(29, 19, 162);
+        const std::pair<int, QString> pripady[] = {
+            {-1, "abc"}, {1300, "Žluťoučký kůň"}, {1001, QString("0123456789").repeated(6)}};
+        for (const auto &[delka, nazev] : pripady) {
+            QFile soubor(adresar.filePath(QString::number(delka)));
+            const QByteArray puvodni(qMax(delka, 0), 'x');
+            if (delka >= 0)
+                zapis(soubor.fileName(), puvodni);
+            promenne.soubor_zapsani = soubor.fileName();
+            promenne.nazev_mistnosti = nazev;
+            promenne.pozadavek_zapsani = true;
+            e->Timer1_Timer();
+            e->Timer1_Timer();
+            QCOMPARE(promenne.nazev_mistnosti, nazev.leftJustified(50));
+            QVERIFY(soubor.open(QIODevice::ReadOnly));
+            QCOMPARE(soubor.readAll(), puvodni + roomfile::zaznam(nazev, e->mistnost));
+        }
+    }
+    void nacteni() {
+        QTemporaryDir adresar;
+        Mistnost druha = mistnost({{0, 5, 1}, {29, 19, 58}, {7, 2, 20}}); // 20: no picture
+        zapis(adresar.filePath("R.DAT"), QByteArray(650, 100) + roomfile::zaznam("druha", druha));
+        e->mrizka->trigger();
+        e->mistnost = mistnost({{-1, -1, 9}, {4, 4, 120}});
+        e->vykresliBunku(7, 2, 51); // stray pixels the load must clear
+        promenne.soubor_nacteni = adresar.filePath("R.DAT");
+        promenne.cislo_mistnosti = 2;
+        promenne.pozadavek_nacteni = true;
+        e->Timer1_Timer();
+        QVERIFY(!promenne.pozadavek_nacteni);
+        QCOMPARE(promenne.nazev_mistnosti, QString("druha").leftJustified(50));
+        druha.nastav(-1, -1, 9); // the ring is not loaded
+        QVERIFY(e->mistnost == druha && obraz() == plochaPro(druha, true));
+    }
+    void nezdar_data() {
+        QTest::addColumn<bool>("nacteni");
+        QTest::addColumn<QString>("soubor"); // in a fresh folder, if relative
+        QTest::newRow("load: file shortened") << true << "KRATKY.DAT";
+        QTest::newRow("load: file vanished") << true << "NENI.DAT";
+        QTest::newRow("save: disk full") << false << "/dev/full";
+        QTest::newRow("save: a folder") << false << "";
+    }
+    // The room and the surface stay; the user is told once, after the tick.
+    void nezdar() {
+        QFETCH(bool, nacteni);
+        QFETCH(QString, soubor);
+        QTemporaryDir adresar;
+        const QString cesta = QDir(adresar.path()).filePath(soubor);
+        zapis(adresar.filePath("KRATKY.DAT"), QByteArray(900, 100)); // had two rooms
+        e->mistnost.nastav(2, 2, 57);
+        e->vykresliBunku(2, 2, 57);
+        (nacteni ? promenne.soubor_nacteni : promenne.soubor_zapsani) = cesta;
+        (nacteni ? promenne.pozadavek_nacteni : promenne.pozadavek_zapsani) = true;
+        promenne.cislo_mistnosti = 2;
+        const QString text = tikSVarovanim(*e);
+        QVERIFY2(text.contains(QDir::toNativeSeparators(cesta)), qPrintable(text));
+        QVERIFY(jako(mistnost({{2, 2, 57}})));
+        QCOMPARE(tikSVarovanim(*e, 100), QString());
+    }
+    // Placement first: had the painting run first, the placement's refresh would line the vinula.
+    void rozmisteniPredMalovanim() {
+        e->mrizka->trigger();
+        promenne.predmet = 1;
+        promenne.pocet = QStringLiteral("1");
+        promenne.radek_od = promenne.radek_do = promenne.sloupec_od = promenne.sloupec_do = "5";
+        e->leve_tlacitko = true;
+        e->plocha_MouseMove({}, {}, 10, 65);
+        e->Timer1_Timer();
+        QImage o = plochaPro(mistnost({{5, 5, 1}, {0, 3, 1}}), true);
+        kresleni::vlozObrazek(o, 0, 3, obrazky::hlava());
+        QVERIFY(e->mistnost == mistnost({{5, 5, 1}, {0, 3, 1}}) && obraz() == o);
+    }
+    void paleta_data() {
+        QTest::addColumn<QPoint>("bod");
+        QTest::addColumn<int>("predmet"); // 57 was active before
+        QTest::addColumn<bool>("zavre");
+        QTest::newRow("row 6 col 2") << misto(6, 2) << 162 << true;
+        QTest::newRow("row 5 col 14") << misto(5, 14) << 159 << true;
+        QTest::newRow("row 0 col 10") << misto(0, 10) << 58 << true;
+        for (int i = 0; i < 6; ++i)
+            QTest::addRow("floor %d", i) << misto(i / 3, 12 + i % 3) << 0 << true;
+        QTest::newRow("gap row 0 col 1") << misto(0, 1) << 57 << true;
+        QTest::newRow("heading") << QPoint(40, 70) << 57 << false;
+    }
+    void paleta() {
+        QFETCH(QPoint, bod);
+        QFETCH(int, predmet);
+        QFETCH(bool, zavre);
+        promenne.predmet = 57;
+        const QPointer<Predmety> p = new Predmety;
+        p->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p));
+        QTest::mouseClick(p, Qt::LeftButton, {}, bod);
+        QCOMPARE(p && p->isVisible(), !zavre);
+        QCOMPARE(promenne.predmet, predmet);
+        delete p;
+    }
+    // Right presses open the palette and bring it forward; Shift let go there goes unheard.
+    void paletaZEditoru() {
+        QTest::keyPress(e->windowHandle(), Qt::Key_Shift);
+        mys(QTest::MouseClick, stred({20, 10}), Qt::RightButton);
+        const QPointer<QWidget> p = e->predmety;
+        QVERIFY(p && QTest::qWaitForWindowExposed(p) && !p->isModal() && !e->leve_tlacitko);
+        QTest::keyRelease(p->windowHandle(), Qt::Key_Shift);
+        QVERIFY(e->stisk_shift);
+        e->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), e.get());
+        mys(QTest::MouseClick, stred({3, 3}), Qt::RightButton);
+        QCOMPARE(e->predmety, p);
+        QTRY_COMPARE(QApplication::activeWindow(), p.data());
+    }
+    // A held button paints its cell on each tick and nothing else; a fast move skips cells.
+    void drzeni() {
+        promenne.predmet = 52;
+        mys(QTest::MouseMove, stred({3, 4}));
+        mys(QTest::MousePress, stred({3, 4}));
+        QVERIFY(jako(Mistnost())); // the press alone paints nothing
+        e->Timer1_Timer();
+        e->mistnost.nastav(3, 4, 0); // spoilt, so that the next tick must paint it again
+        e->vykresliBunku(3, 4, 100);
+        e->Timer1_Timer();
+        QVERIFY(jako(mistnost({{3, 4, 52}})));
+        for (int cx = 4; cx <= 6; ++cx)
+            mys(QTest::MouseMove, stred({cx, 4}));
+        e->Timer1_Timer();
+        QVERIFY(jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
+    }
+    // The vinula only onto the outermost cells; a wall underneath shows a refusal.
+    void vinula() {
+        const std::pair<QPoint, bool> bunky[] = {{{5, 0}, true},   {{0, 7}, true},
+                                                 {{29, 12}, true}, {{14, 19}, true},
+                                                 {{1, 1}, false},  {{28, 18}, false}};
+        Mistnost m;
+        for (const auto &[bunka, okraj] : bunky) {
+            promenne.predmet = 55;
+            namaluj(bunka);
+            promenne.predmet = 1;
+            namaluj(bunka);
+            m.nastav(bunka.x(), bunka.y(), okraj ? 1 : 55);
+        }
+        QVERIFY(jako(m));
+    }
+    // Grid on: painting refreshes the grid, then draws a vinula; erasing does not refresh. Shift,
+    // seen before the control with the focus (which takes it), erases and keeps item and name.
+    void mrizkaAShift() {
+        auto *pole = new QKeySequenceEdit(e->centralWidget());
+        pole->setGeometry(0, 0, 5, 5); // clear of the surface
+        pole->show();
+        pole->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), pole);
+        e->mrizka->trigger();
+        promenne.predmet = 52;
+        namaluj({3, 4});
+        promenne.predmet = 1;
+        namaluj({5, 0});
+        QImage o = plochaPro(mistnost({{3, 4, 52}, {5, 0, 1}}), true);
+        kresleni::vlozObrazek(o, 5, 0, obrazky::hlava());
+        QCOMPARE(obraz(), o);
+        QTest::keyPress(e->windowHandle(), Qt::Key_Shift);
+        namaluj({3, 4});
+        kresleni::vlozObrazek(o, 3, 4, obrazky::volno());
+        QCOMPARE(obraz(), o);
+        QCOMPARE(e->windowTitle(), "Vinula - editor místností, řádek 3, sloupec 4, vinula");
+        QCOMPARE(promenne.predmet, 1);
+        QTest::keyRelease(e->windowHandle(), Qt::Key_Shift);
+        promenne.predmet = 0; // free floor: drawn like erasing, then the refresh
+        namaluj({10, 10});
+        QCOMPARE(obraz(), plochaPro(mistnost({{5, 0, 1}}), true));
+    }
+    void mimoPlochu_data() {
+        QTest::addColumn<QPoint>("bod");
+        QTest::addColumn<QString>("kde");
+        QTest::newRow("the example") << QPoint(45, 399) << "řádek 2, sloupec 19";
+        QTest::newRow("-15") << QPoint(-15, -15) << "řádek -1, sloupec -1";
+        QTest::newRow("-45, -70") << QPoint(-45, -70) << "řádek -3, sloupec -4";
+        QTest::newRow("605, 405") << QPoint(605, 405) << "řádek 30, sloupec 20";
+    }
+    // A held button follows the pointer anywhere; off the area nothing, not the ring, is painted.
+    void mimoPlochu() {
+        QFETCH(QPoint, bod);
+        QFETCH(QString, kde);
+        promenne.predmet = 52;
+        mys(QTest::MousePress, stred({0, 0}));
+        mys(QTest::MouseMove, bod);
+        QCOMPARE(e->windowTitle(), "Vinula - editor místností, " + kde + ", zeď modrá");
+        e->Timer1_Timer();
+        QVERIFY(jako(QRect(0, 0, 600, 400).contains(bod) ? mistnost({{2, 19, 52}}) : Mistnost()));
+        mys(QTest::MouseRelease, bod);
+        QVERIFY(!e->leve_tlacitko);
+    }
+};
 
 QTEST_MAIN(TestEditor)
 #include "test_editor.moc"
