@@ -5,28 +5,22 @@
 #include <QWidget>
 #include <functional>
 
-// Runs `akce` on the modal window that `otevri` shows. The modal call only
-// returns once the window is closed, so the window is looked for from a timer.
-// Returns whether the action ran at all.
+// Runs `akce` on the modal window that `otevri` shows (looked for from a timer: the
+// modal call returns only once the window closes); a window the action leaves open
+// is closed after 5 s. Returns whether the action ran at all.
 inline bool sModalnimOknem(const std::function<void()> &otevri,
                            const std::function<void(QWidget *)> &akce) {
     bool probehlo = false;
     int cekani = 0;
     QTimer hlidka;
-    hlidka.setInterval(20);
     QObject::connect(&hlidka, &QTimer::timeout, [&] {
-        QWidget *okno = QApplication::activeModalWidget();
-        if (!okno)
-            return;
-        if (!probehlo) {
+        if (QWidget *okno = QApplication::activeModalWidget(); okno && !probehlo) {
             probehlo = true;
             akce(okno);
-        } else if (++cekani > 250) {
-            // The action left the window open: close it rather than hang.
+        } else if (okno && ++cekani > 250)
             okno->close();
-        }
     });
-    hlidka.start();
+    hlidka.start(20);
     otevri();
     hlidka.stop();
     return probehlo;

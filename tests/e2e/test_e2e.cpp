@@ -1,0 +1,235 @@
+// The real editor on the X server in DISPLAY, driven as a person would: input
+// through xdotool, results read off the screen.
+
+#include "items/obrazky.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const auto pockej = [](auto podminka) { return QTest::qWaitFor(podminka, 10000); };
+
+QString xdo(const QStringList &argumenty) {
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), argumenty);
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QImage snimek(const QRect &r) {
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The item code whose picture a 20 x 20 screen area shows (the lowest code
+// with that picture), or 255 for none.
+char kod(const QImage &obraz) {
+    static const QList<QImage> obrazky = [] {
+        QList<QImage> o;
+        for (int k = 0; k < 256; ++k) {
+            const QImage *p = vinula::obrazky::proKod(k);
+            o.append(p ? p->convertToFormat(QImage::Format_RGB32) : QImage());
+        }
+        return o;
+    }();
+    return static_cast<char>(obrazky.indexOf(obraz));
+}
+
+// The first visible window whose title matches the expression, once there is one.
+QString najdi(const QString &titulek) {
+    return xdo({"search", "--sync", "--onlyvisible", "--name", titulek}).section('\n', 0, 0);
+}
+
+bool zavreno(const QString &titulek) {
+    return pockej([&] { return xdo({"search", "--onlyvisible", "--name", titulek}).isEmpty(); });
+}
+
+QRect geometrie(const QString &id) {
+    QHash<QString, int> g;
+    for (const QString &radek : xdo({"getwindowgeometry", "--shell", id}).split(QLatin1Char('\n')))
+        g[radek.section(QLatin1Char('='), 0, 0)] = radek.section(QLatin1Char('='), 1).toInt();
+    return {g["X"], g["Y"], g["WIDTH"], g["HEIGHT"]};
+}
+
+// Moves the pointer to a screen point, then runs e.g. {"click", "3"}.
+void najed(QPoint bod, const QStringList &potom = {}) {
+    xdo(QStringList{"mousemove", QString::number(bod.x()), QString::number(bod.y())} + potom);
+}
+
+struct Ridic {
+    QProcess editor;
+    QString hlavni; // the main window
+    QPoint plocha;  // the screen pixel of the surface's top-left corner
+
+    ~Ridic() {
+        xdo({"keyup", "shift"}); // a failed test may leave it down
+        editor.kill();
+        editor.waitForFinished(5000);
+    }
+
+    // Starts the editor in `slozka`; true once its surface shows a black room.
+    bool spust(const QString &slozka = {}) {
+        editor.setProcessChannelMode(QProcess::ForwardedChannels);
+        editor.setWorkingDirectory(slozka);
+        editor.start(QStringLiteral(VINULA_EDITOR_PATH), {});
+        hlavni = najdi(QStringLiteral("^Vinula - editor místností"));
+        const QRect g = geometrie(hlavni);
+        // The surface's frame at (7, 8) of the 418-pixel client area under the menu.
+        plocha = QPoint(g.x() + 9, g.y() + g.height() - 418 + 10);
+        return !hlavni.isEmpty() && pockej([&] { return mistnost() == QByteArray(600, 0); });
+    }
+
+    bool skonci() {
+        klavesy("ctrl+u");
+        return editor.waitForFinished(10000) && editor.exitCode() == 0;
+    }
+
+    // Runs an xdotool command with the focus on a window (the main one if none
+    // is named): without a window manager nobody else gives it.
+    void vOkne(const QStringList &prikaz, const QString &id = {}) const {
+        xdo(QStringList{"windowfocus", "--sync", id.isEmpty() ? hlavni : id} + prikaz);
+    }
+    void klavesy(const QString &klavesy, const QString &id = {}) const {
+        vOkne(QStringList{"key", "--delay", "30"} + klavesy.split(QLatin1Char(' ')), id);
+    }
+    void napis(const QString &text, const QString &id) const {
+        vOkne({"type", "--delay", "30", text}, id);
+    }
+    // Keys in the main window that open the window titled `titulek`.
+    QString otevri(const QString &klavesa, const QString &titulek) const {
+        klavesy(klavesa);
+        return najdi(titulek);
+    }
+
+    QPoint stred(int cx, int cy) const { return plocha + QPoint(20 * cx + 10, 20 * cy + 10); }
+    QColor barva(int x, int y) const {
+        return snimek({plocha + QPoint(x, y), QSize(1, 1)}).pixel(0, 0);
+    }
+
+    // The room as the surface shows it, in file order (x outer, y inner).
+    QByteArray mistnost() const {
+        const QImage s = snimek({plocha, QSize(600, 400)});
+        QByteArray m;
+        for (int x = 0; x < 30; ++x)
+            for (int y = 0; y < 20; ++y)
+                m.append(kod(s.copy(20 * x, 20 * y, 20, 20)));
+        return m;
+    }
+
+    // A right click on the surface opens the palette beside the main window;
+    // a click on the picture at (sloupec, radek) of its grid chooses the item.
+    bool zvol(int sloupec, int radek, char predmet) const {
+        const QString paleta = QStringLiteral("^Volba předmětů$");
+        najed(plocha + QPoint(300, 390), {"click", "3"});
+        const QRect g = geometrie(najdi(paleta));
+        const QRect kde(g.topLeft() + QPoint(7 + 21 * sloupec, 28 + 28 * radek), QSize(20, 20));
+        if (g.left() <= geometrie(hlavni).right() ||
+            !pockej([&] { return kod(snimek(kde)) == predmet; }))
+            return false;
+        najed(kde.center(), {"click", "1"});
+        return zavreno(paleta);
+    }
+
+    // Holds the left button on a cell until the surface shows `ocekavana`.
+    bool drz(int cx, int cy, const QByteArray &ocekavana) const {
+        najed(stred(cx, cy), {"mousedown", "1"});
+        const bool ok = pockej([&] { return mistnost() == ocekavana; });
+        xdo({"mouseup", "1"});
+        return ok;
+    }
+};
+} // namespace
+
+class TestE2e : public QObject {
+    Q_OBJECT
+private slots:
+    // The title, a black room, the grid colour on a line after Ctrl+M; F1 and
+    // F12 open the two information windows, a click closes each; Ctrl+U quits.
+    void start() {
+        Ridic r;
+        QVERIFY(r.spust());
+        QCOMPARE(xdo({"getwindowname", r.hlavni}), QStringLiteral("Vinula - editor místností"));
+        r.klavesy("ctrl+m");
+        QVERIFY(pockej([&] { return r.barva(20, 10) == QColor(64, 64, 64); }));
+        QCOMPARE(r.barva(10, 20), QColor(64, 64, 64));
+        QCOMPARE(r.barva(10, 10), QColor(Qt::black));
+        najed(geometrie(r.otevri("F1", "^Popis editoru$")).topLeft() + QPoint(300, 100),
+              {"click", "1"});
+        QVERIFY(zavreno("^Popis editoru$"));
+        najed(geometrie(r.otevri("F12", "^O aplikaci$")).topLeft() + QPoint(300, 150),
+              {"click", "3"});
+        QVERIFY(zavreno("^O aplikaci$"));
+        QVERIFY(r.skonci());
+    }
+
+    // The blue wall chosen in the palette, painted along a stroke (a cell per
+    // tick as the pointer passes), then erased in one cell with Shift held.
+    void malovani() {
+        Ridic r;
+        QVERIFY(r.spust() && r.zvol(4, 0, 52));
+        QByteArray m(600, 0);
+        najed(r.stred(3, 5), {"mousedown", "1"});
+        for (int cx = 3; cx <= 8; ++cx) {
+            najed(r.stred(cx, 5) + QPoint(cx - 5, 1));
+            m[20 * cx + 5] = 52;
+            QVERIFY2(pockej([&] { return r.mistnost() == m; }), qPrintable(QString::number(cx)));
+        }
+        xdo({"mouseup", "1"});
+        r.vOkne({"keydown", "shift"});
+        m[20 * 5 + 5] = 0;
+        QVERIFY(r.drz(5, 5, m));
+        r.vOkne({"keyup", "shift"});
+        QVERIFY(r.skonci());
+    }
+
+    // The vinula and a food item painted and twelve walls placed at random,
+    // counted on the screen; F2 writes exactly that room into a new file and
+    // F3 brings it back onto the cleared surface.
+    void rozmistitUlozitNacist() {
+        QTemporaryDir slozka;
+        Ridic r;
+        QVERIFY(slozka.isValid() && r.spust(slozka.path()));
+        QByteArray m(600, 0);
+        m[20 * 0 + 7] = 1;
+        QVERIFY(r.zvol(0, 0, 1) && r.drz(0, 7, m));
+        m[20 * 15 + 10] = 100;
+        QVERIFY(r.zvol(0, 2, 100) && r.drz(15, 10, m) && r.zvol(4, 0, 52));
+
+        const QString d = r.otevri("ctrl+r", "^Náhodné rozmístění navoleného předmětu$");
+        // From the first button to the count box; tabbing in selects its text.
+        r.klavesy("Tab Tab Tab Tab Tab Tab", d);
+        r.napis("12", d);
+        r.klavesy("alt+r", d);
+        QByteArray s;
+        QVERIFY(pockej([&] { return (s = r.mistnost()).count(char(52)) == 12; }));
+        QCOMPARE(QByteArray(s).replace(char(52), char(0)), m);
+
+        const QString z = r.otevri("F2", "^Uložení místnosti na disk$");
+        najed(geometrie(z).topLeft() + QPoint(198, 184), {"click", "1"}); // the file name box
+        r.napis("NOVA.DAT", z);
+        r.klavesy("Tab", z);
+        r.napis("Moje mistnost", z);
+        r.klavesy("alt+u", z);
+        const QString cesta = slozka.filePath(QStringLiteral("NOVA.DAT"));
+        QVERIFY(pockej([&] { return QFileInfo(cesta).size() == 650; }));
+        QFile soubor(cesta);
+        QVERIFY(soubor.open(QIODevice::ReadOnly));
+        QCOMPARE(soubor.readAll(), QByteArray("Moje mistnost").leftJustified(50) + s);
+
+        r.klavesy("ctrl+v");
+        QVERIFY(pockej([&] { return r.mistnost() == QByteArray(600, 0); }));
+        const QString n = r.otevri("F3", "^Načtení místnosti z disku$");
+        najed(geometrie(n).topLeft() + QPoint(191, 15), {"click", "1"}); // NOVA.DAT; room 1
+        r.klavesy("alt+n", n);
+        QVERIFY(pockej([&] { return r.mistnost() == s; }));
+        QVERIFY(r.skonci());
+    }
+};
+
+QTEST_MAIN(TestE2e)
+#include "test_e2e.moc"
