@@ -2,6 +2,8 @@
 
 #include "room/promenne.h"
 
+#include "twipy.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,19 +12,6 @@
 namespace vinula {
 
 namespace {
-
-// Geometry in twips, as laid out; 15 twips to a pixel.
-QRect ztwipu(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-QLabel *popisek(QWidget *rodic, const char *jmeno, const QString &text, QRect kde) {
-    auto *label = new QLabel(text, rodic);
-    label->setObjectName(QLatin1String(jmeno));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(kde);
-    return label;
-}
 
 QLineEdit *pole(QWidget *rodic, const char *jmeno, const QString &text, QRect kde) {
     auto *edit = new QLineEdit(text, rodic);
@@ -61,26 +50,26 @@ Rozmisteni::Rozmisteni(QWidget *parent) : QDialog(parent) {
 
     // Created in tab order.
     Command1 =
-        tlacitko(this, "Command1", QStringLiteral("&Rozmístit"), ztwipu(105, 2205, 2115, 330));
-    Command2 = tlacitko(this, "Command2", QStringLiteral("&Zrušit"), ztwipu(2310, 2205, 2115, 330));
-    Text1 = pole(this, "Text1", QStringLiteral("0"), ztwipu(2100, 105, 540, 285));
-    Text2 = pole(this, "Text2", QStringLiteral("29"), ztwipu(3255, 105, 540, 285));
-    Text3 = pole(this, "Text3", QStringLiteral("0"), ztwipu(2100, 630, 540, 285));
-    Text4 = pole(this, "Text4", QStringLiteral("19"), ztwipu(3255, 630, 540, 285));
-    Text5 = pole(this, "Text5", QStringLiteral("10"), ztwipu(2100, 1155, 1695, 285));
+        tlacitko(this, "Command1", QStringLiteral("&Rozmístit"), zTwipu(105, 2205, 2115, 330));
+    Command2 = tlacitko(this, "Command2", QStringLiteral("&Zrušit"), zTwipu(2310, 2205, 2115, 330));
+    Text1 = pole(this, "Text1", QStringLiteral("0"), zTwipu(2100, 105, 540, 285));
+    Text2 = pole(this, "Text2", QStringLiteral("29"), zTwipu(3255, 105, 540, 285));
+    Text3 = pole(this, "Text3", QStringLiteral("0"), zTwipu(2100, 630, 540, 285));
+    Text4 = pole(this, "Text4", QStringLiteral("19"), zTwipu(3255, 630, 540, 285));
+    Text5 = pole(this, "Text5", QStringLiteral("10"), zTwipu(2100, 1155, 1695, 285));
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(ztwipu(3570, 1680, 225, 225));
+    Check1->setGeometry(zTwipu(3570, 1680, 225, 225));
 
-    Label1 = popisek(this, "Label1", QStringLiteral("Řádek"), ztwipu(525, 105, 750, 225));
-    Label6 = popisek(this, "Label6", QStringLiteral("od"), ztwipu(1680, 105, 225, 225));
-    Label2 = popisek(this, "Label2", QStringLiteral("do"), ztwipu(2835, 105, 225, 225));
-    Label3 = popisek(this, "Label3", QStringLiteral("Sloupec"), ztwipu(525, 630, 855, 225));
-    Label7 = popisek(this, "Label7", QStringLiteral("od"), ztwipu(1680, 630, 225, 225));
-    Label4 = popisek(this, "Label4", QStringLiteral("do"), ztwipu(2835, 630, 225, 225));
-    Label5 = popisek(this, "Label5", QStringLiteral("Počet"), ztwipu(525, 1155, 540, 225));
-    Label8 = popisek(this, "Label8", QStringLiteral("Předměty se mohou navzájem dotýkat"),
-                     ztwipu(525, 1680, 2850, 225));
+    Label1 = novyPopisek(this, "Label1", QStringLiteral("Řádek"), zTwipu(525, 105, 750, 225));
+    Label6 = novyPopisek(this, "Label6", QStringLiteral("od"), zTwipu(1680, 105, 225, 225));
+    Label2 = novyPopisek(this, "Label2", QStringLiteral("do"), zTwipu(2835, 105, 225, 225));
+    Label3 = novyPopisek(this, "Label3", QStringLiteral("Sloupec"), zTwipu(525, 630, 855, 225));
+    Label7 = novyPopisek(this, "Label7", QStringLiteral("od"), zTwipu(1680, 630, 225, 225));
+    Label4 = novyPopisek(this, "Label4", QStringLiteral("do"), zTwipu(2835, 630, 225, 225));
+    Label5 = novyPopisek(this, "Label5", QStringLiteral("Počet"), zTwipu(525, 1155, 540, 225));
+    Label8 = novyPopisek(this, "Label8", QStringLiteral("Předměty se mohou navzájem dotýkat"),
+                         zTwipu(525, 1680, 2850, 225));
     vejdiSe(Label8);
 
     setTabOrder(Command1, Command2);

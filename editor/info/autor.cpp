@@ -1,5 +1,7 @@
 #include "autor.h"
 
+#include "dialogs/twipy.h"
+
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QLabel>
@@ -16,10 +18,6 @@
 namespace vinula {
 
 namespace {
-
-QRect ztwipu(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 // "MS Sans Serif" where it exists, the desktop's sans font elsewhere.
 QFont pismo(qreal body, bool tucne) {
@@ -45,16 +43,8 @@ void sevri(QLabel *label) {
     label->setFont(f);
 }
 
-QLabel *popisek(QWidget *rodic, const char *jmeno, const QString &text, QRect kde) {
-    auto *label = new QLabel(text, rodic);
-    label->setObjectName(QLatin1String(jmeno));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(kde);
-    return label;
-}
-
 QLabel *odkaz(QWidget *rodic, const char *jmeno, const QString &text, QRect kde) {
-    QLabel *label = popisek(rodic, jmeno, text, kde);
+    QLabel *label = novyPopisek(rodic, jmeno, text, kde);
     QFont f = pismo(8.25, false);
     f.setUnderline(true);
     label->setFont(f);
@@ -79,12 +69,12 @@ Autor::Autor(QWidget *parent) : QDialog(parent) {
     setFixedSize(sirka, vyska);
 
     Label1 =
-        popisek(this, "Label1", QStringLiteral("VINULA - editor"), ztwipu(240, 240, 2265, 375));
+        novyPopisek(this, "Label1", QStringLiteral("VINULA - editor"), zTwipu(240, 240, 2265, 375));
     Label1->setFont(pismo(13.5, true));
     sevri(Label1);
-    Label2 = popisek(this, "Label2", QStringLiteral("Verze 1.1"), ztwipu(360, 720, 2010, 255));
-    lblHomepage = odkaz(this, "lblHomepage", domovskaStranka(), ztwipu(360, 1440, 1575, 195));
-    lblEmail = odkaz(this, "lblEmail", email(), ztwipu(360, 1680, 1755, 195));
+    Label2 = novyPopisek(this, "Label2", QStringLiteral("Verze 1.1"), zTwipu(360, 720, 2010, 255));
+    lblHomepage = odkaz(this, "lblHomepage", domovskaStranka(), zTwipu(360, 1440, 1575, 195));
+    lblEmail = odkaz(this, "lblEmail", email(), zTwipu(360, 1680, 1755, 195));
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -92,7 +82,7 @@ Autor::Autor(QWidget *parent) : QDialog(parent) {
     Picture1->setLineWidth(2);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setPixmap(QPixmap(QStringLiteral(":/info/ryba.xpm")));
-    Picture1->setGeometry(ztwipu(2760, 240, 1935, 1575));
+    Picture1->setGeometry(zTwipu(2760, 240, 1935, 1575));
 
     for (QLabel *label : {Label1, Label2, lblHomepage, lblEmail, Picture1})
         label->installEventFilter(this);
