@@ -30,6 +30,17 @@ constexpr int vyskaOkna = 418;
 constexpr int plochaX = 7;
 constexpr int plochaY = 8;
 
+// A menu item named as its menu entry, with its caption, shortcut and handler.
+template <typename Handler>
+QAction *akce(Editor *okno, const char *jmeno, const QString &text, const QKeySequence &zkratka,
+              Handler handler) {
+    auto *polozka = new QAction(text, okno);
+    polozka->setObjectName(QLatin1String(jmeno));
+    polozka->setShortcut(zkratka);
+    QObject::connect(polozka, &QAction::triggered, okno, handler);
+    return polozka;
+}
+
 } // namespace
 
 Editor::Editor(QWidget *parent) : QMainWindow(parent) {
@@ -72,46 +83,22 @@ Editor::~Editor() {
 }
 
 void Editor::createActions() {
-    mrizka = new QAction(QStringLiteral("&Mřížka"), this);
-    mrizka->setObjectName(QStringLiteral("mrizka"));
-    mrizka->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mrizka = akce(this, "mrizka", QStringLiteral("&Mřížka"), Qt::CTRL | Qt::Key_M,
+                  &Editor::mrizka_Click);
     mrizka->setCheckable(true);
-    connect(mrizka, &QAction::triggered, this, &Editor::mrizka_Click);
-
-    rozmistit = new QAction(QStringLiteral("&Rozmístit"), this);
-    rozmistit->setObjectName(QStringLiteral("rozmistit"));
-    rozmistit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(rozmistit, &QAction::triggered, this, &Editor::rozmistit_Click);
-
-    vycistit = new QAction(QStringLiteral("&Vyčistit plochu"), this);
-    vycistit->setObjectName(QStringLiteral("vycistit"));
-    vycistit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    connect(vycistit, &QAction::triggered, this, &Editor::vycistit_Click);
-
-    ulozit = new QAction(QStringLiteral("Ul&ožit místnost"), this);
-    ulozit->setObjectName(QStringLiteral("ulozit"));
-    ulozit->setShortcut(QKeySequence(Qt::Key_F2));
-    connect(ulozit, &QAction::triggered, this, &Editor::ulozit_Click);
-
-    nacist = new QAction(QStringLiteral("&Načíst místnost"), this);
-    nacist->setObjectName(QStringLiteral("nacist"));
-    nacist->setShortcut(QKeySequence(Qt::Key_F3));
-    connect(nacist, &QAction::triggered, this, &Editor::nacist_Click);
-
-    ukoncit = new QAction(QStringLiteral("&Ukončit"), this);
-    ukoncit->setObjectName(QStringLiteral("ukoncit"));
-    ukoncit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    connect(ukoncit, &QAction::triggered, this, &Editor::ukoncit_Click);
-
-    popis = new QAction(QStringLiteral("&Popis"), this);
-    popis->setObjectName(QStringLiteral("popis"));
-    popis->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(popis, &QAction::triggered, this, &Editor::popis_Click);
-
-    oaplikaci = new QAction(QStringLiteral("&O aplikaci"), this);
-    oaplikaci->setObjectName(QStringLiteral("oaplikaci"));
-    oaplikaci->setShortcut(QKeySequence(Qt::Key_F12));
-    connect(oaplikaci, &QAction::triggered, this, &Editor::oaplikaci_Click);
+    rozmistit = akce(this, "rozmistit", QStringLiteral("&Rozmístit"), Qt::CTRL | Qt::Key_R,
+                     &Editor::rozmistit_Click);
+    vycistit = akce(this, "vycistit", QStringLiteral("&Vyčistit plochu"), Qt::CTRL | Qt::Key_V,
+                    &Editor::vycistit_Click);
+    ulozit =
+        akce(this, "ulozit", QStringLiteral("Ul&ožit místnost"), Qt::Key_F2, &Editor::ulozit_Click);
+    nacist =
+        akce(this, "nacist", QStringLiteral("&Načíst místnost"), Qt::Key_F3, &Editor::nacist_Click);
+    ukoncit = akce(this, "ukoncit", QStringLiteral("&Ukončit"), Qt::CTRL | Qt::Key_U,
+                   &Editor::ukoncit_Click);
+    popis = akce(this, "popis", QStringLiteral("&Popis"), Qt::Key_F1, &Editor::popis_Click);
+    oaplikaci = akce(this, "oaplikaci", QStringLiteral("&O aplikaci"), Qt::Key_F12,
+                     &Editor::oaplikaci_Click);
 }
 
 void Editor::createMenus() {
