@@ -1,11 +1,11 @@
 #include "nacteni.h"
 
 #include "cislo.h"
+#include "okna/rozvrzeni.h"
 #include "pripona.h"
 #include "room/promenne.h"
 #include "room/roomfile.h"
 #include "seznamy.h"
-#include "twipy.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,36 +20,32 @@ namespace vinula {
 Nacteni::Nacteni(QWidget *parent)
     : QDialog(parent), seznamy(new Seznamy(this)), Dir1(seznamy->Dir1), File1(seznamy->File1),
       Drive1(seznamy->Drive1),
-      Label1(new QLabel(QStringLiteral("Název zvolené místnosti : "), this)),
-      popisek(new QLabel(this)), Command1(new QPushButton(QStringLiteral("&Načíst"), this)),
+      Label1(novyPopisek(this, "Label1", QStringLiteral("Název zvolené místnosti : "),
+                         zTwipu(105, 3045, 1905, 225))),
+      popisek(novyPopisek(this, "popisek", QString(), zTwipu(2205, 3045, 2325, 225))),
+      Command1(new QPushButton(QStringLiteral("&Načíst"), this)),
       Command2(new QPushButton(QStringLiteral("&Zrušit"), this)),
-      Label2(new QLabel(QStringLiteral("Zvolená místnost :"), this)), Text1(new QLineEdit(this)),
-      Label3(new QLabel(QStringLiteral("Počet místností :"), this)), Label4(new QLabel(this)) {
+      Label2(novyPopisek(this, "Label2", QStringLiteral("Zvolená místnost :"),
+                         zTwipu(2415, 2625, 1380, 225))),
+      Text1(new QLineEdit(this)),
+      Label3(novyPopisek(this, "Label3", QStringLiteral("Počet místností :"),
+                         zTwipu(105, 2625, 1275, 225))),
+      Label4(novyPopisek(this, "Label4", QString(), zTwipu(1365, 2625, 855, 225))) {
     setObjectName(QStringLiteral("nacteni"));
     setWindowTitle(QStringLiteral("Načtení místnosti z disku"));
     setFont(pismoDialogu());
     setFixedSize(zTwipu(0, 0, 4635, 3915).size());
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    popisek->setObjectName(QStringLiteral("popisek"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2->setObjectName(QStringLiteral("Command2"));
-    Label2->setObjectName(QStringLiteral("Label2"));
     Text1->setObjectName(QStringLiteral("Text1"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label4->setObjectName(QStringLiteral("Label4"));
 
     Dir1->setGeometry(zTwipu(105, 630, 2115, 1665));
     File1->setGeometry(zTwipu(2415, 105, 2115, 2235));
     Drive1->setGeometry(zTwipu(105, 105, 2115, 315));
-    Label1->setGeometry(zTwipu(105, 3045, 1905, 225));
-    popisek->setGeometry(zTwipu(2205, 3045, 2325, 225));
     Command1->setGeometry(zTwipu(105, 3465, 2115, 330));
     Command2->setGeometry(zTwipu(2415, 3465, 2115, 330));
-    Label2->setGeometry(zTwipu(2415, 2625, 1380, 225));
     Text1->setGeometry(zTwipu(3885, 2625, 645, 285));
-    Label3->setGeometry(zTwipu(105, 2625, 1275, 225));
-    Label4->setGeometry(zTwipu(1365, 2625, 855, 225));
 
     Text1->setMaxLength(std::numeric_limits<int>::max());
     for (QPushButton *tlacitko : {Command1, Command2}) {

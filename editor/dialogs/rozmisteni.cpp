@@ -1,8 +1,7 @@
 #include "rozmisteni.h"
 
+#include "okna/rozvrzeni.h"
 #include "room/promenne.h"
-
-#include "twipy.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "zapsani.h"
 
+#include "okna/rozvrzeni.h"
 #include "pripona.h"
 #include "room/promenne.h"
 #include "room/roomfile.h"
 #include "seznamy.h"
-#include "twipy.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,38 +19,35 @@ namespace vinula {
 
 Zapsani::Zapsani(QWidget *parent)
     : QDialog(parent), seznamy(new Seznamy(this)), Drive1(seznamy->Drive1), Dir1(seznamy->Dir1),
-      File1(seznamy->File1), Label1(new QLabel(QStringLiteral("Název souboru"), this)),
-      Label2(new QLabel(QStringLiteral("Název místnosti"), this)), Text1(new QLineEdit(this)),
-      Text2(new QLineEdit(this)), Command1(new QPushButton(QStringLiteral("&Uložit"), this)),
+      File1(seznamy->File1), Label1(novyPopisek(this, "Label1", QStringLiteral("Název souboru"),
+                                                zTwipu(105, 2655, 1275, 225))),
+      Label2(novyPopisek(this, "Label2", QStringLiteral("Název místnosti"),
+                         zTwipu(105, 2970, 1275, 225))),
+      Text1(new QLineEdit(this)), Text2(new QLineEdit(this)),
+      Command1(new QPushButton(QStringLiteral("&Uložit"), this)),
       Command2(new QPushButton(QStringLiteral("&Zrušit"), this)),
-      Label3(new QLabel(QStringLiteral("V případě, že soubor již existuje, připíše se tato "
-                                       "místnost za poslední místnost již existujícího souboru."),
-                        this)) {
+      Label3(novyPopisek(this, "Label3",
+                         QStringLiteral("V případě, že soubor již existuje, připíše se tato "
+                                        "místnost za poslední místnost již existujícího souboru."),
+                         zTwipu(105, 3360, 4320, 435))) {
     setObjectName(QStringLiteral("zapsani"));
     setWindowTitle(QStringLiteral("Uložení místnosti na disk"));
     setFont(pismoDialogu());
     setFixedSize(zTwipu(0, 0, 4545, 4365).size());
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
     Text1->setObjectName(QStringLiteral("Text1"));
     Text2->setObjectName(QStringLiteral("Text2"));
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2->setObjectName(QStringLiteral("Command2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
 
     Drive1->setGeometry(zTwipu(105, 105, 2010, 315));
     Dir1->setGeometry(zTwipu(105, 630, 2010, 1665));
     File1->setGeometry(zTwipu(2310, 105, 2115, 2235));
-    Label1->setGeometry(zTwipu(105, 2655, 1275, 225));
-    Label2->setGeometry(zTwipu(105, 2970, 1275, 225));
     Text1->setGeometry(zTwipu(1470, 2625, 2955, 285));
     Text2->setGeometry(zTwipu(1470, 2940, 2955, 285));
     Command1->setGeometry(zTwipu(105, 3885, 2010, 330));
     Command2->setGeometry(zTwipu(2310, 3885, 2115, 330));
-    Label3->setGeometry(zTwipu(105, 3360, 4320, 435));
     Label3->setWordWrap(true);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Names of any length may be typed; the room name is cut to 50
     // characters only when the room is written.

@@ -1,6 +1,6 @@
 #include "autor.h"
 
-#include "dialogs/twipy.h"
+#include "okna/rozvrzeni.h"
 
 #include <QDesktopServices>
 #include <QFontDatabase>

@@ -1,5 +1,7 @@
 #include "navod.h"
 
+#include "okna/rozvrzeni.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -10,11 +12,8 @@ Navod::Navod(QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Popis editoru"));
     setFixedSize(sirka, vyska);
 
-    Label1 = new QLabel(text(), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = novyPopisek(this, "Label1", text(), zTwipu(105, 210, 8955, 3615));
     Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(105 / 15, 210 / 15, 8955 / 15, 3615 / 15);
     Label1->installEventFilter(this);
 }
 

@@ -1,6 +1,7 @@
 #include "predmety.h"
 
 #include "obrazky.h"
+#include "okna/rozvrzeni.h"
 #include "room/promenne.h"
 
 #include <QFontMetrics>
@@ -45,10 +46,12 @@ Predmety::Predmety(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(sirka, vyska);
 
-    Label3 = nadpis(QStringLiteral("Label3"), QStringLiteral("Vinula"), 7, 7, 36);
-    Label1 = nadpis(QStringLiteral("Label1"), QStringLiteral("Zeď"), 49, 7, 29);
-    Label4 = nadpis(QStringLiteral("Label4"), QStringLiteral("Volná plocha"), 259, 7, 64);
-    Label2 = nadpis(QStringLiteral("Label2"), QStringLiteral("Jídlo pro vinulu"), 7, 63, 71);
+    Label3 = novyPopisek(this, "Label3", QStringLiteral("Vinula"), zTwipu(105, 105, 540, 225));
+    Label1 = novyPopisek(this, "Label1", QStringLiteral("Zeď"), zTwipu(735, 105, 435, 225));
+    Label4 =
+        novyPopisek(this, "Label4", QStringLiteral("Volná plocha"), zTwipu(3885, 105, 960, 225));
+    Label2 = novyPopisek(this, "Label2", QStringLiteral("Jídlo pro vinulu"),
+                         zTwipu(105, 945, 1065, 225));
 
     // The largest font in which every heading fits its fixed box.
     const std::array<const QLabel *, 4> nadpisy = {Label1, Label2, Label3, Label4};
@@ -166,13 +169,6 @@ ObrazekPredmetu *Predmety::obrazek(const QString &jmeno, int sloupec, int radek,
     o->move(levyOkraj + rozestup * sloupec, radky[static_cast<std::size_t>(radek)]);
     connect(o, &QAbstractButton::clicked, this, Click);
     return o;
-}
-
-QLabel *Predmety::nadpis(const QString &jmeno, const QString &text, int x, int y, int sirka) {
-    auto *l = new QLabel(text, this);
-    l->setObjectName(jmeno);
-    l->setGeometry(x, y, sirka, vyskaNadpisu);
-    return l;
 }
 
 void Predmety::zvol(const ObrazekPredmetu &obrazek) {

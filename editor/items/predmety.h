@@ -213,7 +213,6 @@ protected:
 private:
     ObrazekPredmetu *obrazek(const QString &jmeno, int sloupec, int radek, int kod,
                              void (Predmety::*Click)());
-    QLabel *nadpis(const QString &jmeno, const QString &text, int x, int y, int sirka);
     void zvol(const ObrazekPredmetu &obrazek);
 
     bool stiskNaPozadi_ = false;

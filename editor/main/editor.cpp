@@ -7,6 +7,7 @@
 #include "info/autor.h"
 #include "info/navod.h"
 #include "kresleni.h"
+#include "okna/rozvrzeni.h"
 #include "plocha.h"
 #include "room/promenne.h"
 
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTimer>
 #include <chrono>
 
@@ -240,7 +240,7 @@ void Editor::ulozit_Click() {
     }
     const QString chyba = kontrola::chyba(mistnost);
     if (!chyba.isEmpty()) {
-        QMessageBox::warning(this, kontrola::titulek, chyba);
+        varovani(this, kontrola::titulek, chyba);
         return;
     }
     auto *dialog = new Zapsani(this);

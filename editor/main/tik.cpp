@@ -1,11 +1,11 @@
 #include "editor.h"
 
 #include "dialogs/rozmisteni_krok.h"
+#include "okna/rozvrzeni.h"
 #include "room/promenne.h"
 #include "room/roomfile.h"
 
 #include <QDir>
-#include <QMessageBox>
 #include <QTimer>
 
 namespace vinula {
@@ -23,8 +23,7 @@ void Editor::Timer1_Timer() {
 }
 
 void Editor::ohlasPozdeji(const QString &titulek, const QString &text) {
-    QTimer::singleShot(0, this,
-                       [this, titulek, text] { QMessageBox::warning(this, titulek, text); });
+    QTimer::singleShot(0, this, [this, titulek, text] { varovani(this, titulek, text); });
 }
 
 void Editor::blokRozmisteni() {
