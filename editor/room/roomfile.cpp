@@ -209,6 +209,9 @@ bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &
         return false;
     }
     const qint64 puvodniDelka = soubor.size();
+    // What was opened: through a symbolic link that is the link's target, and
+    // a target made by this save is the file to take away again, not the link.
+    const QString otevreny = QFileInfo(cesta).canonicalFilePath();
     bool ok = pripojMistnost(soubor, nazev, mistnost, duvod);
     soubor.close();
     // Some file systems (network drives) report a failed write only on close.
@@ -220,8 +223,8 @@ bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &
             nastavDuvod(duvod, QStringLiteral("chyba při zápisu; soubor se nepodařilo vrátit "
                                               "na původní délku"));
     }
-    if (!ok && !existoval)
-        QFile::remove(cesta);
+    if (!ok && !existoval && !otevreny.isEmpty())
+        QFile::remove(otevreny);
     return ok;
 }
 

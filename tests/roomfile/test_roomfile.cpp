@@ -2,6 +2,7 @@
 #include "room/roomfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,6 +10,11 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace vinula;
 using namespace Qt::StringLiterals;
@@ -170,6 +176,39 @@ private slots:
         QCOMPARE(f.zbyva, std::min(rozpocet, 0LL)); // the disk fails only once it is full
         QCOMPARE(obsah(soubor), ok ? predtim + cekany : predtim);
     }
+
+#ifdef Q_OS_UNIX
+    void odkaz_data() {
+        QTest::addColumn<qint64>("delka"); // of the link's target; -1: there is none yet
+        QTest::newRow("target made by the save") << -1LL;
+        QTest::newRow("target of two rooms") << 1300LL;
+    }
+    // A disk that fills up part way through the record, behind a symbolic link: the target is
+    // cut back, or taken away when the save made it, and the link stays.
+    void odkaz() {
+        QFETCH(qint64, delka);
+        const QString cil = adresar.filePath(u"cil-%1.DAT"_s.arg(delka));
+        const QString odkaz = adresar.filePath(u"ODKAZ%1.DAT"_s.arg(delka));
+        QVERIFY(delka < 0 || zapis(cil, vzorek(delka)));
+        QVERIFY(QFile::link(cil, odkaz));
+        // Files may grow only 100 bytes past their length; the signal a larger write raises
+        // would end the test.
+        rlimit puvodni{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &puvodni), 0);
+        rlimit mez = puvodni;
+        mez.rlim_cur = static_cast<rlim_t>(std::max(delka, 0LL) + 100);
+        const auto predtim = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &mez), 0);
+        QString duvod;
+        const bool ok = rf::pripojMistnost(odkaz, u"x"_s, Mistnost(), &duvod);
+        setrlimit(RLIMIT_FSIZE, &puvodni);
+        std::signal(SIGXFSZ, predtim);
+        QVERIFY(!ok && !duvod.isEmpty());
+        QCOMPARE(QFileInfo(odkaz).symLinkTarget(), cil);
+        QCOMPARE(QFileInfo::exists(cil), delka >= 0);
+        QCOMPARE(obsah(cil), vzorek(std::max(delka, 0LL)));
+    }
+#endif
 
     void plnyDisk() {
         QFile plny(u"/dev/full"_s);
