@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -17,6 +18,10 @@ bool jeMezera(QChar znak) {
 
 bool jeCislice(QChar znak) {
     return znak >= u'0' && znak <= u'9';
+}
+
+bool jeCislice(char znak) {
+    return znak >= '0' && znak <= '9';
 }
 
 } // namespace
@@ -66,15 +71,66 @@ double ctiCislo(QStringView text) {
         }
     }
 
-    double hodnota = 0;
-    const auto [konec, chyba] = std::from_chars(cislo.data(), cislo.data() + cislo.size(), hodnota);
-    (void)konec;
-    if (chyba == std::errc::result_out_of_range) {
-        // Too large, or too close to zero, for a double.
-        const bool velke = cislo.find("e-") == std::string::npos;
-        hodnota = velke ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    const double hodnota = desetinneCislo(cislo).value_or(0.0);
     return zaporne ? -hodnota : hodnota;
+}
+
+std::optional<double> desetinneCislo(std::string_view text) {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    const bool zaporne = i < n && text[i] == '-';
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t zacatek = i;
+    std::size_t celych = 0;
+    while (i < n && jeCislice(text[i]))
+        ++i, ++celych;
+    std::size_t desetinnych = 0;
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && jeCislice(text[i]))
+            ++i, ++desetinnych;
+    }
+    if (celych + desetinnych == 0)
+        return std::nullopt;
+    const std::size_t konecMantisy = i;
+    long long exponent = 0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        const bool zapornyExponent = i < n && text[i] == '-';
+        if (i < n && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (i == n || !jeCislice(text[i]))
+            return std::nullopt;
+        // Held at a billion: far beyond any double, and no overflow here.
+        for (; i < n && jeCislice(text[i]); ++i)
+            exponent = std::min(exponent * 10 + (text[i] - '0'), 1'000'000'000LL);
+        if (zapornyExponent)
+            exponent = -exponent;
+    }
+    if (i != n)
+        return std::nullopt;
+
+    double hodnota = 0;
+    const auto [konec, chyba] =
+        std::from_chars(text.data() + zacatek - (zaporne ? 1 : 0), text.data() + n, hodnota);
+    if (chyba == std::errc::result_out_of_range) {
+        // Out of range either way: the power of ten of the first significant
+        // digit tells too large from too small.
+        long long rad = static_cast<long long>(celych) - 1;
+        for (std::size_t k = zacatek; k < konecMantisy; ++k) {
+            if (text[k] == '.')
+                continue;
+            if (text[k] != '0')
+                break;
+            --rad;
+        }
+        hodnota = rad + exponent >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        return zaporne ? -hodnota : hodnota;
+    }
+    if (chyba != std::errc() || konec != text.data() + n)
+        return std::nullopt;
+    return hodnota;
 }
 
 std::optional<qint32> zvolenaMistnost(QStringView text, qint64 pocet) {

@@ -3,6 +3,7 @@
 #include <QStringView>
 #include <QtGlobal>
 #include <optional>
+#include <string_view>
 
 namespace vinula {
 
@@ -12,6 +13,13 @@ namespace vinula {
 // that cannot continue the number. A text that starts with no number reads
 // as 0; one too large for a double reads as infinity.
 double ctiCislo(QStringView text);
+
+// A number written the C way ("-12.5e3": optional sign, digits with "." as the
+// decimal point, optional exponent; nothing else, no blanks). A value too
+// large for a double becomes an infinity and one too small becomes 0, each
+// with its sign: a count of 1e400 is simply "more than fits". Nothing for a
+// text that is not such a number ("inf", "nan" and "0x10" are not).
+std::optional<double> desetinneCislo(std::string_view text);
 
 // The room typed in `text` when it is one of `pocet` rooms: a whole number
 // from 1 to pocet. A fraction such as 1.5 names no room.

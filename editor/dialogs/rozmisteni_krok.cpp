@@ -1,6 +1,7 @@
 #include "rozmisteni_krok.h"
 
-#include <QLocale>
+#include "cislo.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -34,13 +35,8 @@ std::optional<double> cisloZTextu(const QString &text) {
     const QString oriznuty = text.trimmed();
     if (oriznuty.isEmpty())
         return 0.0;
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double hodnota = c.toDouble(oriznuty, &ok);
-    if (!ok || !std::isfinite(hodnota))
-        return std::nullopt;
-    return hodnota;
+    // A character outside Latin-1 becomes '?', which no number holds.
+    return desetinneCislo(oriznuty.toLatin1().toStdString());
 }
 
 int rozmistitNahodne(Mistnost &mistnost, int predmet, const ZadaniRozmisteni &zadani,

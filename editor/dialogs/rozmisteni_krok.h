@@ -21,8 +21,8 @@ struct ZadaniRozmisteni {
 
 // A typed text as a number: surrounding blanks are ignored, "." is the decimal
 // point and no group separator is allowed. An empty text reads as 0, like a
-// field that was never set. Anything else that is not a finite number gives
-// nothing.
+// field that was never set; a number too large for a double reads as an
+// infinity. Anything else gives nothing.
 std::optional<double> cisloZTextu(const QString &text);
 
 // Scatters `predmet` over the region of the room that the bounds name and
