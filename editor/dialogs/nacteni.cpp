@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -141,6 +142,13 @@ void Nacteni::Command1_Click() {
     promenne.nazev_souboru = vybrany;
     promenne.pozadavek_nacteni = true;
     accept();
+}
+
+void Nacteni::keyPressEvent(QKeyEvent *event) {
+    // Neither button is the window's cancel button, so Esc closes nothing.
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void Nacteni::Command2_Click() {

@@ -48,6 +48,9 @@ public:
     // The chosen room's name as stored (50 characters), or empty.
     QString zvoleny_nazev;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     // The room typed in Text1 when it is one of the rooms of the file read
     // last.

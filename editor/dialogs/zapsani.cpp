@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -111,6 +112,13 @@ void Zapsani::Command1_Click() {
     promenne.soubor_zapsani = cesta;
     promenne.nazev_mistnosti = Text2->text();
     accept();
+}
+
+void Zapsani::keyPressEvent(QKeyEvent *event) {
+    // Neither button is the window's cancel button, so Esc closes nothing.
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void Zapsani::Command2_Click() {

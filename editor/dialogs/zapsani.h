@@ -36,6 +36,9 @@ public:
     QPushButton *Command1;
     QPushButton *Command2;
     QLabel *Label3;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace vinula

@@ -74,6 +74,7 @@ Editor::Editor(QWidget *parent) : QMainWindow(parent) {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(20);
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Editor::Timer1_Timer);
     Timer1->start();
 }
@@ -126,6 +127,7 @@ void Editor::Form_Load() {
     stisk_shift = false;
     promenne.dotyk = true;
     promenne.nazev_souboru.clear();
+    zapamatujNazvy();
     obnovMrizku();
     promenne.pozadavek_nacteni = false;
     promenne.predmet = 0;
@@ -148,6 +150,10 @@ void Editor::closeEvent(QCloseEvent *event) {
 
 bool Editor::eventFilter(QObject *watched, QEvent *event) {
     const QEvent::Type typ = event->type();
+    // A modal window takes the mouse: the release of a button held on the
+    // surface goes to it, or nowhere, so the stroke ends here.
+    if (typ == QEvent::WindowBlocked && watched == this)
+        prerusTah();
     if (typ == QEvent::KeyPress || typ == QEvent::KeyRelease) {
         auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->window() == this) {
@@ -160,6 +166,16 @@ bool Editor::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Editor::zapamatujNazvy() {
+    nazevMistnostiPlochy_ = promenne.nazev_mistnosti;
+    nazevSouboruPlochy_ = promenne.nazev_souboru;
+}
+
+void Editor::prerusTah() {
+    leve_tlacitko = false;
+    plocha->prerusStisk();
 }
 
 // Drawing ------------------------------------------------------------------

@@ -102,6 +102,8 @@ protected:
 private:
     void createActions();
     void createMenus();
+    // Ends a stroke whose release the surface will not receive.
+    void prerusTah();
     // Lines drawn on, or the room drawn again without them.
     void ukazStavMrizky(bool zapnuto);
 
@@ -117,6 +119,13 @@ private:
 
     // Opens the palette, or brings the open one forward.
     void ukazPredmety();
+
+    // The names of the room on the surface. The load dialog writes the names
+    // of the room it asks for before the tick reads it; a load that fails
+    // gives the kept room its own names back.
+    void zapamatujNazvy();
+    QString nazevMistnostiPlochy_;
+    QString nazevSouboruPlochy_;
 
     bool tikBezi_ = false;
     std::mt19937 nahoda_;

@@ -37,20 +37,37 @@ QPointF Plocha::naPlochu(const QPointF &bod) const {
     return bod - QPointF(ramecek, ramecek);
 }
 
+bool Plocha::naKresbe(const QPointF &bod) {
+    return bod.x() >= 0 && bod.y() >= 0 && bod.x() < kresleni::sirkaPlochy &&
+           bod.y() < kresleni::vyskaPlochy;
+}
+
+// The frame is no part of the drawing area: a press on it starts nothing, and
+// a move over it counts only while a button pressed inside is held.
 void Plocha::mousePressEvent(QMouseEvent *event) {
     const QPointF bod = naPlochu(event->position());
+    const bool drziJine = (event->buttons() & ~event->button()) != Qt::NoButton;
+    if (!naKresbe(bod) && !(stiskUvnitr_ && drziJine)) {
+        stiskUvnitr_ = false;
+        return;
+    }
+    stiskUvnitr_ = true;
     emit mouseDown(event->button(), event->modifiers(), static_cast<float>(bod.x()),
                    static_cast<float>(bod.y()));
 }
 
 void Plocha::mouseMoveEvent(QMouseEvent *event) {
     const QPointF bod = naPlochu(event->position());
+    if (!naKresbe(bod) && !(stiskUvnitr_ && event->buttons() != Qt::NoButton))
+        return;
     emit mouseMove(event->buttons(), event->modifiers(), static_cast<float>(bod.x()),
                    static_cast<float>(bod.y()));
 }
 
 void Plocha::mouseReleaseEvent(QMouseEvent *event) {
     const QPointF bod = naPlochu(event->position());
+    if (event->buttons() == Qt::NoButton)
+        stiskUvnitr_ = false;
     emit mouseUp(event->button(), event->modifiers(), static_cast<float>(bod.x()),
                  static_cast<float>(bod.y()));
 }

@@ -20,6 +20,9 @@ public:
     // Presents a changed part of the buffer (buffer coordinates).
     void ukaz(const QRect &oblast);
     void ukazVse();
+    // Forgets a press whose release will not come here (another window took
+    // the mouse).
+    void prerusStisk() { stiskUvnitr_ = false; }
 
 signals:
     // Positions are in drawing-area pixels: (0, 0) is the top-left pixel
@@ -36,6 +39,9 @@ protected:
 
 private:
     QPointF naPlochu(const QPointF &bod) const;
+    static bool naKresbe(const QPointF &bod);
+
+    bool stiskUvnitr_ = false; // a button went down on the drawing area and is held
 
     QImage obraz_;
 };

@@ -30,14 +30,13 @@ void Editor::blokRozmisteni() {
     // The idle case, on every tick: no text to read.
     if (promenne.pocet.isEmpty() || promenne.pocet == QLatin1String("0"))
         return;
+    // The count is read once: a text that is no number, or a count of 0 or
+    // less, ends the request here instead of being read again on every tick.
     const std::optional<double> pocet = cisloZTextu(promenne.pocet);
-    if (!pocet) {
-        // A count that is no number would otherwise be looked at on every tick.
+    if (!pocet || *pocet <= 0) {
         promenne.pocet = QStringLiteral("0");
         return;
     }
-    if (*pocet <= 0)
-        return;
     rozmistitNahodne(mistnost, promenne.predmet,
                      {promenne.pocet, promenne.radek_od, promenne.radek_do, promenne.sloupec_od,
                       promenne.sloupec_do, promenne.dotyk},
@@ -63,11 +62,14 @@ void Editor::blokNacteni() {
                      QStringLiteral("Místnost číslo %1 se nepodařilo načíst ze souboru\n%2\n\n%3")
                          .arg(promenne.cislo_mistnosti)
                          .arg(QDir::toNativeSeparators(promenne.soubor_nacteni), duvod));
+        promenne.nazev_mistnosti = nazevMistnostiPlochy_;
+        promenne.nazev_souboru = nazevSouboruPlochy_;
         return;
     }
 
     vycistiPlochu();
     promenne.nazev_mistnosti = nazev;
+    zapamatujNazvy();
     mistnost = nactena;
     prekreslit();
     obnovMrizku();
@@ -81,6 +83,7 @@ void Editor::blokZapsani() {
     QString &nazev = promenne.nazev_mistnosti;
     if (nazev.size() < roomfile::delkaNazvu)
         nazev += QString(roomfile::delkaNazvu - nazev.size(), QLatin1Char(' '));
+    zapamatujNazvy();
 
     QString duvod;
     if (!roomfile::pripojMistnost(promenne.soubor_zapsani, nazev, mistnost, &duvod))

@@ -15,6 +15,14 @@
 #include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace vinula;
 
@@ -136,6 +144,7 @@ private slots:
         QCOMPARE(dialog.Text1->text(), jmeno);
         QCOMPARE(dialog.Text2->text(), nazev);
         QTest::keyClick(dialog.Text1, Qt::Key_Return); // Enter does not save
+        QTest::keyClick(dialog.Text1, Qt::Key_Escape); // nor does Esc cancel
         QVERIFY(dialog.isVisible() && !promenne.pozadavek_zapsani);
         QTest::mouseClick(dialog.Command1, Qt::LeftButton);
         QCOMPARE(dialog.isVisible(), cil.isEmpty());
@@ -194,6 +203,8 @@ private slots:
         dialog.Text1->clear(); // each keystroke checks the number again
         QVERIFY(dialog.popisek->text().isEmpty());
         QTest::keyClicks(dialog.Text1, text);
+        QTest::keyClick(dialog.Text1, Qt::Key_Escape); // not the cancel key here
+        QVERIFY(dialog.isVisible());
         dialog.Command1->click();
         QCOMPARE(dialog.isVisible(), cislo == 0);
         QCOMPARE(promenne.pozadavek_nacteni, cislo != 0);
@@ -209,6 +220,59 @@ private slots:
         QCOMPARE(dalsi.Text1->text(), cislo ? "ROOMS.DAT" : "");
         QCOMPARE(dalsi.Text2->text(), nazev);
     }
+
+#ifdef Q_OS_UNIX
+    void znackyVNazvu_data() {
+        QTest::addColumn<int>("cislo");
+        QTest::newRow("bold") << 1;
+        QTest::newRow("an image read from a FIFO") << 2;
+    }
+    // Room names come from other people's files: one holding markup shows as the characters it
+    // holds. Set in bold it would look different from them; an image would be read from the
+    // file it names, here a FIFO whose reader waits for a writer (a watcher plays one, and
+    // tells).
+    void znackyVNazvu() {
+        QFETCH(int, cislo);
+        const QString roura = cesta("roura");
+        const QByteArray rouraB = QFile::encodeName(roura);
+        QCOMPARE(mkfifo(rouraB.constData(), 0600), 0);
+        const QString nazev =
+            QStringList{"<b>Tučně</b>", "<img src=\"" + roura + "\">"}[cislo - 1].leftJustified(50);
+        const QByteArray data =
+            QByteArray("<b>Tu\xe8n\xec</b>").leftJustified(50) + QByteArray(600, 0) +
+            ("<img src=\"" + rouraB + "\">").leftJustified(50) + QByteArray(600, 0);
+        QFile soubor(cesta("ZNACKY.DAT"));
+        QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(data) == data.size());
+        soubor.close();
+        std::atomic<bool> cteno = false;
+        const std::jthread hlidac([&](std::stop_token konec) {
+            while (!konec.stop_requested()) {
+                if (const int fd = open(rouraB.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                    cteno = true;
+                    close(fd);
+                }
+                usleep(1000);
+            }
+        });
+        Nacteni dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        klikni(dialog.File1, "ZNACKY.DAT");
+        dialog.Text1->setText(QString::number(cislo));
+        QCOMPARE(dialog.popisek->text(), nazev);
+        QLabel prosty(nazev);
+        prosty.setTextFormat(Qt::PlainText);
+        prosty.setAlignment(dialog.popisek->alignment());
+        prosty.setFont(dialog.popisek->font());
+        prosty.resize(dialog.popisek->size());
+        const auto obraz = [](QWidget *w) {
+            return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage videno = obraz(dialog.popisek);
+        QVERIFY(!cteno);
+        QCOMPARE(videno, obraz(&prosty));
+    }
+#endif
 
     void priponaDat_data() {
         QTest::addColumn<QString>("nazev");

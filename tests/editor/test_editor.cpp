@@ -1,6 +1,7 @@
 // Mouse input takes the window system's path: moves reach the surface outside it, as a pointer's.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "../modalni.h"
 #include "items/obrazky.h"
 #include "items/predmety.h"
 #include "main/editor.h"
@@ -46,7 +47,9 @@ QString tikSVarovanim(Editor &editor, int cekani = 5000) {
     QTimer hlidac;
     QObject::connect(&hlidac, &QTimer::timeout, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            text = veTiku ? QStringLiteral("(shown during the tick)") : box->text();
+            text = veTiku                               ? QStringLiteral("(shown during the tick)")
+                   : box->textFormat() == Qt::PlainText ? box->text()
+                                                        : QStringLiteral("(markup)");
             box->accept();
         }
     });
@@ -85,6 +88,7 @@ private slots:
     }
     void zacatek() {
         QVERIFY(Editor().Timer1->isActive() && e->Timer1->interval() == 20);
+        QCOMPARE(e->Timer1->timerType(), Qt::PreciseTimer);
         QVERIFY(e->mistnost == Mistnost() && obraz() == kresleni::novaPlocha());
         QVERIFY(e->mrizka->isCheckable() && !e->mrizka->isChecked() && !e->stisk_shift);
         QStringList nabidka = {e->windowTitle()};
@@ -182,25 +186,38 @@ private slots:
         QTest::addColumn<bool>("nacteni");
         QTest::addColumn<QString>("soubor"); // in a fresh folder, if relative
         QTest::newRow("load: file shortened") << true << "KRATKY.DAT";
-        QTest::newRow("load: file vanished") << true << "NENI.DAT";
+        QTest::newRow("load: file vanished") << true << "<b>NENI.DAT";
         QTest::newRow("save: disk full") << false << "/dev/full";
         QTest::newRow("save: a folder") << false << "";
     }
-    // The room and the surface stay; the user is told once, after the tick.
+    // The room, its names and the surface stay; the user is told once, after the tick, in plain
+    // text (the file name holds markup).
     void nezdar() {
         QFETCH(bool, nacteni);
         QFETCH(QString, soubor);
         QTemporaryDir adresar;
         const QString cesta = QDir(adresar.path()).filePath(soubor);
-        zapis(adresar.filePath("KRATKY.DAT"), QByteArray(900, 100)); // had two rooms
-        e->mistnost.nastav(2, 2, 57);
-        e->vykresliBunku(2, 2, 57);
+        QByteArray kratky = "Prvni" + QByteArray(45, ' ') + QByteArray(600, 0);
+        kratky[50 + 20 * 2 + 2] = 57;
+        zapis(adresar.filePath("KRATKY.DAT"), kratky + QByteArray(250, 100)); // had two rooms
+        promenne.soubor_nacteni = adresar.filePath("KRATKY.DAT");
+        promenne.nazev_souboru = "KRATKY.DAT";
+        promenne.cislo_mistnosti = 1;
+        promenne.pozadavek_nacteni = true;
+        e->Timer1_Timer();
+        QVERIFY(jako(mistnost({{2, 2, 57}})));
+        // What the load dialog writes for the room it asks for.
+        promenne.nazev_mistnosti = "Druha";
+        promenne.nazev_souboru = QFileInfo(cesta).fileName();
         (nacteni ? promenne.soubor_nacteni : promenne.soubor_zapsani) = cesta;
-        (nacteni ? promenne.pozadavek_nacteni : promenne.pozadavek_zapsani) = true;
+        promenne.pozadavek_nacteni = nacteni;
+        promenne.pozadavek_zapsani = !nacteni;
         promenne.cislo_mistnosti = 2;
         const QString text = tikSVarovanim(*e);
         QVERIFY2(text.contains(QDir::toNativeSeparators(cesta)), qPrintable(text));
         QVERIFY(jako(mistnost({{2, 2, 57}})));
+        QCOMPARE(promenne.nazev_mistnosti, QString(nacteni ? "Prvni" : "Druha").leftJustified(50));
+        QCOMPARE(promenne.nazev_souboru, nacteni ? "KRATKY.DAT" : QFileInfo(cesta).fileName());
         QCOMPARE(tikSVarovanim(*e, 100), QString());
     }
     // Placement first: had the painting run first, the placement's refresh would line the vinula.
@@ -312,6 +329,50 @@ private slots:
         promenne.predmet = 0; // free floor: drawn like erasing, then the refresh
         namaluj({10, 10});
         QCOMPARE(obraz(), plochaPro(mistnost({{5, 0, 1}}), true));
+    }
+    void ramecek_data() {
+        QTest::addColumn<QPoint>("bod"); // on the surface's frame, in drawing-area pixels
+        QTest::newRow("left") << QPoint(-1, 200);
+        QTest::newRow("top") << QPoint(300, -2);
+        QTest::newRow("right") << QPoint(600, 200);
+        QTest::newRow("bottom") << QPoint(599, 401);
+    }
+    // The frame is not the area: with no button held a move over it leaves the title, and a
+    // press on it neither opens the palette nor starts a stroke.
+    void ramecek() {
+        QFETCH(QPoint, bod);
+        promenne.predmet = 52;
+        mys(QTest::MouseMove, {590, 390});
+        mys(QTest::MouseMove, bod);
+        QCOMPARE(e->windowTitle(), "Vinula - editor místností, řádek 29, sloupec 19, zeď modrá");
+        mys(QTest::MouseClick, bod, Qt::RightButton);
+        QVERIFY(!e->predmety);
+        mys(QTest::MousePress, bod);
+        e->Timer1_Timer();
+        QVERIFY(!e->leve_tlacitko && jako(Mistnost()));
+        mys(QTest::MouseRelease, bod);
+    }
+    void prerusenyTah_data() {
+        QTest::addColumn<QString>("prikaz");
+        for (const char *prikaz : {"nacist", "ulozit", "rozmistit", "popis", "oaplikaci"})
+            QTest::newRow(prikaz) << QString(prikaz);
+    }
+    // A modal window opened while the left button is held gets the release: the stroke is over,
+    // and a move with no button held after the window has closed paints nothing.
+    void prerusenyTah() {
+        QFETCH(QString, prikaz);
+        promenne.predmet = 52;
+        mys(QTest::MouseMove, stred({3, 4}));
+        mys(QTest::MousePress, stred({3, 4}));
+        e->Timer1_Timer();
+        const auto pust = [](QWidget *okno) {
+            QTest::mouseRelease(okno, Qt::LeftButton, {}, QPoint(1, 1));
+            okno->close();
+        };
+        QVERIFY(sModalnimOknem([&] { e->findChild<QAction *>(prikaz)->trigger(); }, pust));
+        mys(QTest::MouseMove, stred({6, 4}));
+        e->Timer1_Timer();
+        QVERIFY(!e->leve_tlacitko && jako(mistnost({{3, 4, 52}})));
     }
     void mimoPlochu_data() {
         QTest::addColumn<QPoint>("bod");
