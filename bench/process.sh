@@ -54,7 +54,33 @@ measure_args() {
         'BEGIN { printf "%d %d %.3f\n", s, r, c / (t * 1e9) * 100 }'
 }
 
-measure_tick() { measure_args "$bare" '^bare window$' --tick; }
+# started <binary> <title> [arguments]: starts a program, waits until its
+# window shows and prints its process id.
+started() {
+    "$1" "${@:3}" >/dev/null 2>>"$log" &
+    local pid=$!
+    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
+        sleep 0.002
+        kill -0 $pid 2>/dev/null || { echo "did not start: $1" >&2; cat "$log" >&2; return 1; }
+    done
+    echo $pid
+}
+
+# The idle editor and the bare window with an empty 20 ms timer side by side,
+# over the same seconds, so that the machine's ups and downs hit both alike.
+# Prints "editor_percent timer_percent".
+idle_side_by_side() {
+    local e t e0 t0 e1 t1
+    e=$(started "$editor" '^Vinula - editor') || return 1
+    t=$(started "$bare" '^bare window$' --tick) || return 1
+    sleep 1
+    e0=$(cpu_ns $e); t0=$(cpu_ns $t)
+    sleep "$idle_seconds"
+    e1=$(cpu_ns $e); t1=$(cpu_ns $t)
+    kill $e $t
+    awk -v e=$(( e1 - e0 )) -v t=$(( t1 - t0 )) -v s="$idle_seconds" \
+        'BEGIN { printf "%.3f %.3f\n", e / (s * 1e9) * 100, t / (s * 1e9) * 100 }'
+}
 
 # Start-up is noisy: take the best of three launches of each.
 best_of_three() {
@@ -66,11 +92,11 @@ best_of_three() {
     echo "${best%% *}"
 }
 
-read -r _ e_rss e_cpu < <(measure "$editor" '^Vinula - editor')
+read -r _ e_rss _ < <(IDLE_SECONDS=0 measure "$editor" '^Vinula - editor')
 read -r _ b_rss b_cpu < <(measure "$bare" '^bare window$')
 # The same window with an empty 20 ms timer: what fifty wake-ups a second
 # cost on this machine before the editor does anything.
-read -r _ _ t_cpu < <(measure_tick)
+read -r e_cpu t_cpu < <(idle_side_by_side)
 e_start=$(best_of_three "$editor" '^Vinula - editor')
 b_start=$(best_of_three "$bare" '^bare window$')
 
@@ -80,6 +106,8 @@ BEGIN {
     printf "%-34s %12s %12s %8s   %s\n", "whole process", "editor", "bare window", "ratio", "target"
     printf "%-34s %9d ms %9d ms %8.2f   %s %s\n", "launch until window shown", es, bs, es / bs, "<= 1.25x", verdict(es <= 1.25 * bs)
     printf "%-34s %9.1f MB %9.1f MB %8.2f   %s %s\n", "resident memory after start", er / 1024, br / 1024, er / br, "<= 1.3x", verdict(er <= 1.3 * br)
-    printf "%-34s %10.3f %% %10.3f %% %8s   %s %s\n", "processor, 10 idle seconds", ec, bc, "", "< 0.3 % of a core", verdict(ec < 0.3)
-    printf "%-34s %12s %10.3f %%            %s\n", "  bare window with a 20 ms timer", "", tc, "the cost of a bare 20 ms timer"
+    printf "%-34s %10.3f %% %10.3f %%            %s\n", "processor, 10 idle seconds", ec, bc, "(the bare window has no timer)"
+    # Fifty wake-ups a second for the tick are the floor: the idle editor is
+    # judged against the same window with an empty 20 ms timer, in this run.
+    printf "%-34s %10.3f %% %10.3f %% %8.2f   %s %s\n", "processor, idle, against a 20 ms timer", ec, tc, tc > 0 ? ec / tc : 0, "<= 1.15x", verdict(tc > 0 && ec <= 1.15 * tc)
 }'
