@@ -1,14 +1,12 @@
 // Mouse input takes the window system's path: moves reach the surface outside it, as a pointer's.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "../cekane.h"
 #include "../modalni.h"
-#include "items/obrazky.h"
 #include "items/predmety.h"
 #include "main/editor.h"
-#include "main/kresleni.h"
 #include "main/plocha.h"
 #include "room/promenne.h"
-#include "room/roomfile.h"
 
 #include <QKeySequenceEdit>
 #include <QMenuBar>
@@ -19,21 +17,10 @@
 
 using namespace vinula;
 
-namespace {
-Mistnost mistnost(std::initializer_list<std::array<int, 3>> bunky) {
-    Mistnost m;
-    for (const auto &[x, y, kod] : bunky)
-        m.nastav(x, y, static_cast<Kod>(kod));
-    return m;
-}
+using cekane::mistnost;
+using cekane::plocha;
 
-QImage plochaPro(const Mistnost &mistnost, bool mrizka = false) {
-    QImage obraz = kresleni::novaPlocha();
-    kresleni::prekreslit(obraz, mistnost);
-    if (mrizka)
-        kresleni::nakresliMrizku(obraz);
-    return obraz;
-}
+namespace {
 
 void zapis(const QString &cesta, const QByteArray &data) {
     QFile soubor(cesta);
@@ -67,7 +54,7 @@ class TestEditor : public QObject {
     static QPoint stred(QPoint bunka) { return bunka * 20 + QPoint(10, 10); }
     static QPoint misto(int r, int c) { return {17 + 21 * c, 21 * r + (r < 2 ? 38 : 52)}; }
     const QImage &obraz() const { return e->plocha->obraz(); }
-    bool jako(const Mistnost &m) const { return e->mistnost == m && obraz() == plochaPro(m); }
+    bool jako(const Mistnost &m) const { return e->mistnost == m && obraz() == plocha(m); }
     void mys(QTest::MouseAction akce, QPoint bod, Qt::MouseButton tlacitko = Qt::LeftButton) {
         QTest::mouseEvent(akce, e->plocha, tlacitko, {}, bod + QPoint(2, 2)); // inside the frame
     }
@@ -89,7 +76,7 @@ private slots:
     void zacatek() {
         QVERIFY(Editor().Timer1->isActive() && e->Timer1->interval() == 20);
         QCOMPARE(e->Timer1->timerType(), Qt::PreciseTimer);
-        QVERIFY(e->mistnost == Mistnost() && obraz() == kresleni::novaPlocha());
+        QVERIFY(jako(Mistnost()));
         QVERIFY(e->mrizka->isCheckable() && !e->mrizka->isChecked() && !e->stisk_shift);
         QStringList nabidka = {e->windowTitle()};
         for (const QAction *a :
@@ -103,16 +90,23 @@ private slots:
                                   "Ctrl+U|popis &Popis F1|oaplikaci &O aplikaci F12")
                               .split('|'));
     }
-    // The grid toggled from the menu; then Clear, with the grid on, resets exactly its fields.
+    // The grid toggled from the menu; then Clear, with the grid on, frees every cell of the area,
+    // leaves the ring (which is not the room's) and resets exactly its fields.
     void mrizkaAVycisteni() {
-        e->mistnost = mistnost({{3, 4, 111}, {-1, 7, 9}}); // the ring is not the room's
+        Mistnost kruh;
+        for (int x = -1; x <= 30; ++x)
+            for (int y = -1; y <= 20; ++y) {
+                const bool oblast = x >= 0 && x < 30 && y >= 0 && y < 20;
+                e->mistnost.nastav(x, y, Kod(oblast ? 100 + (x + y) % 63 : 9));
+                kruh.nastav(x, y, oblast ? 0 : 9);
+            }
         e->vykresliBunku(6, 6, 55); // stray pixels that only a redraw removes
         QImage zapnuta = obraz();
-        kresleni::nakresliMrizku(zapnuta);
+        cekane::mrizka(zapnuta);
         e->mrizka->trigger();
         QCOMPARE(obraz(), zapnuta);
         e->mrizka->trigger();
-        QVERIFY(!e->mrizka->isChecked() && obraz() == plochaPro(e->mistnost));
+        QVERIFY(!e->mrizka->isChecked() && obraz() == plocha(e->mistnost));
         e->mrizka->trigger();
         e->stisk_shift = e->leve_tlacitko = true;
         promenne = {120, "1", "2", "3", "4", "7", 3, true, true, false, "/R", "/N", "a", "R"};
@@ -124,7 +118,7 @@ private slots:
                      p.soubor_nacteni + p.soubor_zapsani + QString::number(p.cislo_mistnosti) +
                      (p.pozadavek_zapsani ? "+" : "-"),
                  "12347/R/N3+");
-        QVERIFY(e->mistnost == mistnost({{-1, 7, 9}}) && obraz() == plochaPro(e->mistnost, true));
+        QVERIFY(e->mistnost == kruh && obraz() == plocha(kruh, true));
         QVERIFY(e->mrizka->isChecked() && !e->stisk_shift && e->leve_tlacitko);
     }
     void ukoncit() {
@@ -149,9 +143,11 @@ private slots:
     void ulozeni() {
         QTemporaryDir adresar;
         e->mistnost.nastav(29, 19, 162);
-        const std::pair<int, QString> pripady[] = {
-            {-1, "abc"}, {1300, "Žluťoučký kůň"}, {1001, QString("0123456789").repeated(6)}};
-        for (const auto &[delka, nazev] : pripady) {
+        const std::tuple<int, QString, QByteArray> pripady[] = {
+            {-1, "abc", "abc"},
+            {1300, "Žluťoučký kůň", "\x8elu\x9dou\xe8k\xfd k\xf9\xf2"},
+            {1001, QString("0123456789").repeated(6), QByteArray("0123456789").repeated(5)}};
+        for (const auto &[delka, nazev, bajty] : pripady) {
             QFile soubor(adresar.filePath(QString::number(delka)));
             const QByteArray puvodni(qMax(delka, 0), 'x');
             if (delka >= 0)
@@ -163,13 +159,15 @@ private slots:
             e->Timer1_Timer();
             QCOMPARE(promenne.nazev_mistnosti, nazev.leftJustified(50));
             QVERIFY(soubor.open(QIODevice::ReadOnly));
-            QCOMPARE(soubor.readAll(), puvodni + roomfile::zaznam(nazev, e->mistnost));
+            QCOMPARE(soubor.readAll(), puvodni + cekane::zaznam(bajty, {{29, 19, 162}}));
         }
     }
     void nacteni() {
         QTemporaryDir adresar;
         Mistnost druha = mistnost({{0, 5, 1}, {29, 19, 58}, {7, 2, 20}}); // 20: no picture
-        zapis(adresar.filePath("R.DAT"), QByteArray(650, 100) + roomfile::zaznam("druha", druha));
+        zapis(adresar.filePath("R.DAT"),
+              QByteArray(650, 100) +
+                  cekane::zaznam("druha", {{0, 5, 1}, {29, 19, 58}, {7, 2, 20}}));
         e->mrizka->trigger();
         e->mistnost = mistnost({{-1, -1, 9}, {4, 4, 120}});
         e->vykresliBunku(7, 2, 51); // stray pixels the load must clear
@@ -180,7 +178,7 @@ private slots:
         QVERIFY(!promenne.pozadavek_nacteni);
         QCOMPARE(promenne.nazev_mistnosti, QString("druha").leftJustified(50));
         druha.nastav(-1, -1, 9); // the ring is not loaded
-        QVERIFY(e->mistnost == druha && obraz() == plochaPro(druha, true));
+        QVERIFY(e->mistnost == druha && obraz() == plocha(druha, true));
     }
     void nezdar_data() {
         QTest::addColumn<bool>("nacteni");
@@ -197,9 +195,8 @@ private slots:
         QFETCH(QString, soubor);
         QTemporaryDir adresar;
         const QString cesta = QDir(adresar.path()).filePath(soubor);
-        QByteArray kratky = "Prvni" + QByteArray(45, ' ') + QByteArray(600, 0);
-        kratky[50 + 20 * 2 + 2] = 57;
-        zapis(adresar.filePath("KRATKY.DAT"), kratky + QByteArray(250, 100)); // had two rooms
+        zapis(adresar.filePath("KRATKY.DAT"), // it had two rooms
+              cekane::zaznam("Prvni", {{2, 2, 57}}) + QByteArray(250, 100));
         promenne.soubor_nacteni = adresar.filePath("KRATKY.DAT");
         promenne.nazev_souboru = "KRATKY.DAT";
         promenne.cislo_mistnosti = 1;
@@ -229,36 +226,51 @@ private slots:
         e->leve_tlacitko = true;
         e->plocha_MouseMove({}, {}, 10, 65);
         e->Timer1_Timer();
-        QImage o = plochaPro(mistnost({{5, 5, 1}, {0, 3, 1}}), true);
-        kresleni::vlozObrazek(o, 0, 3, obrazky::hlava());
+        QImage o = plocha(mistnost({{5, 5, 1}, {0, 3, 1}}), true);
+        cekane::bunka(o, 0, 3, 1);
         QVERIFY(e->mistnost == mistnost({{5, 5, 1}, {0, 3, 1}}) && obraz() == o);
     }
     void paleta_data() {
         QTest::addColumn<QPoint>("bod");
-        QTest::addColumn<int>("predmet"); // 57 was active before
-        QTest::addColumn<bool>("zavre");
-        QTest::newRow("row 6 col 2") << misto(6, 2) << 162 << true;
-        QTest::newRow("row 5 col 14") << misto(5, 14) << 159 << true;
-        QTest::newRow("row 0 col 10") << misto(0, 10) << 58 << true;
-        for (int i = 0; i < 6; ++i)
-            QTest::addRow("floor %d", i) << misto(i / 3, 12 + i % 3) << 0 << true;
-        QTest::newRow("gap row 0 col 1") << misto(0, 1) << 57 << true;
-        QTest::newRow("heading") << QPoint(40, 70) << 57 << false;
+        QTest::addColumn<int>("predmet"); // -1: none, the click is on the background
+        // Fifteen columns, seven rows: the vinula, the nine walls and a block of free floor at
+        // the right on top, then the 63 foods in order, fifteen to a row.
+        for (int r = 0; r < 7; ++r)
+            for (int c = 0; c < 15; ++c) {
+                int kod = -1;
+                if (c >= 12 && r < 2)
+                    kod = 0;
+                else if (r == 0 && c == 0)
+                    kod = 1;
+                else if (r == 0 && c >= 2 && c <= 10)
+                    kod = 48 + c;
+                else if (r >= 2 && 15 * (r - 2) + c < 63)
+                    kod = 100 + 15 * (r - 2) + c;
+                QTest::addRow("row %d col %d", r, c) << misto(r, c) << kod;
+            }
+        QTest::newRow("heading") << QPoint(40, 70) << -2;
     }
+    // A click on a picture, which shows its item's picture, chooses that item and closes the
+    // palette; one on the background closes it; one on a heading does nothing.
     void paleta() {
         QFETCH(QPoint, bod);
         QFETCH(int, predmet);
-        QFETCH(bool, zavre);
         promenne.predmet = 57;
         const QPointer<Predmety> p = new Predmety;
         p->show();
         QVERIFY(QTest::qWaitForWindowExposed(p));
+        if (predmet >= 0)
+            QCOMPARE(p->grab(QRect(bod - QPoint(10, 10), QSize(20, 20)))
+                         .toImage()
+                         .convertToFormat(QImage::Format_RGB32),
+                     cekane::obrazek(predmet));
         QTest::mouseClick(p, Qt::LeftButton, {}, bod);
-        QCOMPARE(p && p->isVisible(), !zavre);
-        QCOMPARE(promenne.predmet, predmet);
+        QCOMPARE(p && p->isVisible(), predmet == -2);
+        QCOMPARE(promenne.predmet, predmet < 0 ? 57 : predmet);
         delete p;
     }
-    // Right presses open the palette and bring it forward; Shift let go there goes unheard.
+    // Right presses open the palette and bring it forward; Shift let go there goes unheard. The
+    // title names the item chosen there from the next move on.
     void paletaZEditoru() {
         QTest::keyPress(e->windowHandle(), Qt::Key_Shift);
         mys(QTest::MouseClick, stred({20, 10}), Qt::RightButton);
@@ -271,8 +283,14 @@ private slots:
         mys(QTest::MouseClick, stred({3, 3}), Qt::RightButton);
         QCOMPARE(e->predmety, p);
         QTRY_COMPARE(QApplication::activeWindow(), p.data());
+        QTest::mouseClick(p, Qt::LeftButton, {}, misto(2, 5));
+        QVERIFY(!p);
+        mys(QTest::MouseMove, stred({7, 8}));
+        QCOMPARE(e->windowTitle(),
+                 "Vinula - editor místností, řádek 7, sloupec 8, domino nastojato");
     }
-    // A held button paints its cell on each tick and nothing else; a fast move skips cells.
+    // A held button paints its cell on each tick and nothing else; a fast move skips cells. The
+    // release of any button ends the stroke.
     void drzeni() {
         promenne.predmet = 52;
         mys(QTest::MouseMove, stred({3, 4}));
@@ -285,6 +303,10 @@ private slots:
         QVERIFY(jako(mistnost({{3, 4, 52}})));
         for (int cx = 4; cx <= 6; ++cx)
             mys(QTest::MouseMove, stred({cx, 4}));
+        e->Timer1_Timer();
+        QVERIFY(jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
+        mys(QTest::MouseClick, stred({6, 4}), Qt::MiddleButton);
+        mys(QTest::MouseMove, stred({8, 4}));
         e->Timer1_Timer();
         QVERIFY(jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
     }
@@ -316,19 +338,19 @@ private slots:
         namaluj({3, 4});
         promenne.predmet = 1;
         namaluj({5, 0});
-        QImage o = plochaPro(mistnost({{3, 4, 52}, {5, 0, 1}}), true);
-        kresleni::vlozObrazek(o, 5, 0, obrazky::hlava());
+        QImage o = plocha(mistnost({{3, 4, 52}, {5, 0, 1}}), true);
+        cekane::bunka(o, 5, 0, 1);
         QCOMPARE(obraz(), o);
         QTest::keyPress(e->windowHandle(), Qt::Key_Shift);
         namaluj({3, 4});
-        kresleni::vlozObrazek(o, 3, 4, obrazky::volno());
+        cekane::bunka(o, 3, 4, 0);
         QCOMPARE(obraz(), o);
         QCOMPARE(e->windowTitle(), "Vinula - editor místností, řádek 3, sloupec 4, vinula");
         QCOMPARE(promenne.predmet, 1);
         QTest::keyRelease(e->windowHandle(), Qt::Key_Shift);
         promenne.predmet = 0; // free floor: drawn like erasing, then the refresh
         namaluj({10, 10});
-        QCOMPARE(obraz(), plochaPro(mistnost({{5, 0, 1}}), true));
+        QCOMPARE(obraz(), plocha(mistnost({{5, 0, 1}}), true));
     }
     void ramecek_data() {
         QTest::addColumn<QPoint>("bod"); // on the surface's frame, in drawing-area pixels

@@ -9,8 +9,10 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 
+#ifdef Q_OS_LINUX
+#include <iconv.h>
+#endif
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
@@ -62,9 +64,6 @@ private slots:
     void kodovani_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bajty"); // without '?' they decode back to the text
-        QByteArray vse(256, Qt::Uninitialized);
-        std::iota(vse.begin(), vse.end(), char(0));
-        QTest::newRow("všech 256") << cp1250::dekoduj(vse) << vse;
         QTest::newRow("malá") << u"aábcčdďeéěfghchiíjklmnňoópqrřsštťuúůvwxyýzž"_s
                               << QByteArray::fromHex("61e16263e864ef65e9ec666768636869ed6a6b6c6d6e"
                                                      "f26ff3707172f8739a749d75faf976777879fd7a9e");
@@ -85,6 +84,26 @@ private slots:
         if (!bajty.contains('?'))
             QCOMPARE(cp1250::dekoduj(bajty), text);
     }
+
+#ifdef Q_OS_LINUX
+    // The upper half of the code page beside the C library's own converter, both ways. The
+    // bytes it leaves undefined keep their value here, so no byte of a name is lost.
+    void horniPolovina() {
+        const iconv_t prevod = iconv_open("UTF-16LE", "CP1250");
+        QVERIFY(prevod != iconv_t(-1));
+        for (int bajt = 0x80; bajt < 0x100; ++bajt) {
+            char vstup = char(bajt);
+            char16_t vystup[2] = {};
+            char *z = &vstup, *do_ = reinterpret_cast<char *>(vystup);
+            std::size_t zbyvaZ = 1, zbyvaDo = sizeof vystup;
+            const bool definovany = iconv(prevod, &z, &zbyvaZ, &do_, &zbyvaDo) == 0;
+            const QChar znak = definovany ? QChar(vystup[0]) : QChar(bajt);
+            QCOMPARE(cp1250::naZnak(quint8(bajt)), znak);
+            QCOMPARE(cp1250::naBajt(znak), quint8(bajt));
+        }
+        iconv_close(prevod);
+    }
+#endif
 
     void cteni_data() {
         QTest::addColumn<qint64>("delka");
@@ -129,20 +148,26 @@ private slots:
         QTest::addColumn<qint64>("delka");    // -1: the file is missing
         QTest::addColumn<qint64>("rozpocet"); // bytes the disk takes; -1: through the path
         QTest::addColumn<QString>("nazev");
-        QTest::addColumn<QString>("ulozeny");
+        QTest::addColumn<QByteArray>("ulozeny"); // the name field's first bytes
         const QString d50 = u"0123456789"_s.repeated(5), d60 = u"0123456789"_s.repeated(6);
-        const QString ceska = u"Příliš žluťoučký kůň úpěl ďábelské ódy"_s;
-        QTest::newRow("chybějící, 3 znaky") << -1LL << -1LL << u"Abc"_s << u"Abc"_s;
-        QTest::newRow("651, 50 znaků") << 651LL << -1LL << d50 << d50;
-        QTest::newRow("1300, 51 znaků") << 1300LL << -1LL << d50 + 'X' << d50;
-        QTest::newRow("1300, 60 znaků") << 1300LL << -1LL << d60 << d50;
-        QTest::newRow("prázdný, česky") << 0LL << -1LL << ceska << ceska;
-        QTest::newRow("rozložené Č") << -1LL << -1LL << u"C\u030Cesko"_s << u"Česko"_s;
-        QTest::newRow("chybějící znaky") << -1LL << -1LL << u"naïve 😀"_s << u"na?ve ?"_s;
+        const QByteArray b50 = QByteArray("0123456789").repeated(5);
+        QTest::newRow("chybějící, 3 znaky") << -1LL << -1LL << u"Abc"_s << QByteArray("Abc");
+        QTest::newRow("651, 50 znaků") << 651LL << -1LL << d50 << b50;
+        QTest::newRow("1300, 51 znaků") << 1300LL << -1LL << d50 + 'X' << b50;
+        QTest::newRow("1300, 60 znaků") << 1300LL << -1LL << d60 << b50;
+        QTest::newRow("prázdný, česky")
+            << 0LL << -1LL << u"Příliš žluťoučký kůň úpěl ďábelské ódy"_s
+            << QByteArray("P\xf8\xedli\x9a \x9elu\x9dou\xe8k\xfd k\xf9\xf2 \xfap\xecl \xef\xe1"
+                          "belsk\xe9 \xf3"
+                          "dy");
+        QTest::newRow("rozložené Č") << -1LL << -1LL << u"C\u030Cesko"_s
+                                     << QByteArray("\xc8"
+                                                   "esko");
+        QTest::newRow("chybějící znaky") << -1LL << -1LL << u"naïve 😀"_s << QByteArray("na?ve ?");
         const std::pair<qint64, qint64> disky[] = {{0, 0}, {651, 50}, {1300, 649}, {1300, 650}};
         for (auto [delka, rozpocet] : disky)
             QTest::addRow("%lld, místo na %lld", delka, rozpocet)
-                << delka << rozpocet << u"x"_s << u"x"_s;
+                << delka << rozpocet << u"x"_s << QByteArray("x");
     }
 
     // The record goes after the last byte, its cells at their offsets; a
@@ -151,12 +176,12 @@ private slots:
         QFETCH(qint64, delka);
         QFETCH(qint64, rozpocet);
         QFETCH(QString, nazev);
-        QFETCH(QString, ulozeny);
+        QFETCH(QByteArray, ulozeny);
         const QString soubor = adresar.filePath(QTest::currentDataTag());
         const QByteArray predtim = vzorek(std::max(delka, 0LL));
         QVERIFY(delka < 0 || zapis(soubor, predtim));
         Mistnost m;
-        QByteArray cekany = cp1250::zakoduj(ulozeny.leftJustified(50)) + QByteArray(600, '\0');
+        QByteArray cekany = ulozeny.leftJustified(50) + QByteArray(600, '\0');
         const int polohy[][3] = {{0, 0, 50},   {0, 1, 51},   {1, 0, 70},
                                  {13, 7, 317}, {29, 0, 630}, {29, 19, 649}};
         for (const auto &[x, y, posun] : polohy) {
