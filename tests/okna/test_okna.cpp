@@ -4,11 +4,18 @@
 #include "info/autor.h"
 #include "info/navod.h"
 #include "items/predmety.h"
+#include "okna/preklad.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 #include <vector>
 
@@ -57,8 +64,57 @@ QFont tvar(QFont pismo) {
 
 class TestOkna : public QObject {
     Q_OBJECT
+    QTranslator *preklad = nullptr;
 
 private slots:
+    // As the program does at start.
+    void initTestCase() { preklad = nainstalujCestinu(); }
+
+    // The translation is the one built into the program, so a machine
+    // without Qt's translations gets Czech all the same.
+    void zabudovanyPreklad() {
+        QVERIFY(preklad);
+        QVERIFY2(preklad->filePath().startsWith(QLatin1String(":/")),
+                 qPrintable(preklad->filePath()));
+        QVERIFY(QFile::exists(preklad->filePath()));
+        QCOMPARE(QLocale(preklad->language()).language(), QLocale::Czech);
+    }
+
+    void nabidka_data() {
+        QTest::addColumn<int>("poradi"); // among the entries, separators left out
+        QTest::addColumn<QString>("text");
+        QTest::newRow("undo") << 0 << "&Zpět";
+        QTest::newRow("redo") << 1 << "&Znovu";
+        QTest::newRow("cut") << 2 << "&Vyjmout";
+        QTest::newRow("copy") << 3 << "&Kopírovat";
+        QTest::newRow("paste") << 4 << "&Vložit";
+        QTest::newRow("delete") << 5 << "Smazat";
+        QTest::newRow("select all") << 6 << "Vybrat vše";
+    }
+
+    // A right click in a text box opens Qt's own menu, in Czech.
+    void nabidka() {
+        QFETCH(int, poradi);
+        QFETCH(QString, text);
+        Rozmisteni r;
+        r.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        QLineEdit *pole = r.Text5;
+        pole->selectAll();
+        const QPoint kde(5, 5);
+        QContextMenuEvent klik(QContextMenuEvent::Mouse, kde, pole->mapToGlobal(kde));
+        QApplication::sendEvent(pole, &klik);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList polozky;
+        for (const QAction *a : menu->actions())
+            if (!a->isSeparator())
+                polozky.append(a->text().section(QLatin1Char('\t'), 0, 0)); // less the shortcut
+        menu->close();
+        QCOMPARE(polozky.size(), 7);
+        QCOMPARE(polozky[poradi], text);
+    }
+
     void popisky_data() {
         QTest::addColumn<QString>("okno");
         QTest::addColumn<int>("pocet"); // labels with text, so none is missed
