@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ make cmake              # tool chain
     qt6-base-dev                # Qt 6 Core, Gui, Widgets, Test
+    qt6-translations-l10n       # Qt's own Czech texts, built into the program
     fonts-dejavu-core           # any font, so text can be laid out offscreen
     fonts-dejavu-extra          # the condensed face the file dialogs' fixed layouts need
     xvfb xdotool                # the end-to-end tests: a real X server and input

@@ -29,22 +29,12 @@ QPushButton *tlacitko(QWidget *rodic, const char *jmeno, const QString &text, QR
     return button;
 }
 
-// The layout was made for a narrower font than most desktops have: shrink a
-// label's text until it fits its width rather than cut it off.
-void vejdiSe(QLabel *label) {
-    QFont pismo = label->font();
-    while (pismo.pointSizeF() > 6.0 &&
-           QFontMetrics(pismo).horizontalAdvance(label->text()) > label->width()) {
-        pismo.setPointSizeF(pismo.pointSizeF() - 0.25);
-    }
-    label->setFont(pismo);
-}
-
 } // namespace
 
 Rozmisteni::Rozmisteni(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("rozmisteni"));
     setWindowTitle(QStringLiteral("Náhodné rozmístění navoleného předmětu"));
+    setFont(pismoDialogu());
     setFixedSize(sirka, vyska);
 
     // Created in tab order.
@@ -69,7 +59,6 @@ Rozmisteni::Rozmisteni(QWidget *parent) : QDialog(parent) {
     Label5 = novyPopisek(this, "Label5", QStringLiteral("Počet"), zTwipu(525, 1155, 540, 225));
     Label8 = novyPopisek(this, "Label8", QStringLiteral("Předměty se mohou navzájem dotýkat"),
                          zTwipu(525, 1680, 2850, 225));
-    vejdiSe(Label8);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Text1);

@@ -3,7 +3,6 @@
 #include "okna/rozvrzeni.h"
 
 #include <QDesktopServices>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QUrl>
@@ -19,33 +18,9 @@ namespace vinula {
 
 namespace {
 
-// "MS Sans Serif" where it exists, the desktop's sans font elsewhere.
-QFont pismo(qreal body, bool tucne) {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"),
-                   QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(body);
-    f.setBold(tucne);
-    return f;
-}
-
-// The desktop's sans font runs wider than the one the window was laid out
-// for: close the letters up a little, at most a pixel, rather than cut the
-// title off.
-void sevri(QLabel *label) {
-    QFont f = label->font();
-    for (qreal mezera = 0; mezera >= -1.0; mezera -= 0.1) {
-        f.setLetterSpacing(QFont::AbsoluteSpacing, mezera);
-        if (QFontMetrics(f).horizontalAdvance(label->text()) <= label->width())
-            break;
-    }
-    label->setFont(f);
-}
-
 QLabel *odkaz(QWidget *rodic, const char *jmeno, const QString &text, QRect kde) {
     QLabel *label = novyPopisek(rodic, jmeno, text, kde);
-    QFont f = pismo(8.25, false);
+    QFont f = pismoInformaci(11); // 8.25 points at 96 dots an inch
     f.setUnderline(true);
     label->setFont(f);
     label->setCursor(Qt::PointingHandCursor);
@@ -66,12 +41,14 @@ void otevri(const QUrl &adresa) {
 Autor::Autor(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("autor"));
     setWindowTitle(QStringLiteral("O aplikaci"));
+    setFont(pismoInformaci(11));
     setFixedSize(sirka, vyska);
 
     Label1 =
         novyPopisek(this, "Label1", QStringLiteral("VINULA - editor"), zTwipu(240, 240, 2265, 375));
-    Label1->setFont(pismo(13.5, true));
-    sevri(Label1);
+    QFont titulek = pismoInformaci(18); // 13.5 points at 96 dots an inch
+    titulek.setBold(true);
+    Label1->setFont(titulek);
     Label2 = novyPopisek(this, "Label2", QStringLiteral("Verze 1.1"), zTwipu(360, 720, 2010, 255));
     lblHomepage = odkaz(this, "lblHomepage", domovskaStranka(), zTwipu(360, 1440, 1575, 195));
     lblEmail = odkaz(this, "lblEmail", email(), zTwipu(360, 1680, 1755, 195));

@@ -10,6 +10,7 @@ namespace vinula {
 Navod::Navod(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Navod"));
     setWindowTitle(QStringLiteral("Popis editoru"));
+    setFont(pismoInformaci(11));
     setFixedSize(sirka, vyska);
 
     Label1 = novyPopisek(this, "Label1", text(), zTwipu(105, 210, 8955, 3615));

@@ -5,7 +5,6 @@
 #include "okna/rozvrzeni.h"
 #include "room/promenne.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,7 +19,6 @@ constexpr int levyOkraj = 7;
 constexpr int rozestup = 21;
 // Two rows for the vinula, the walls and free floor, five for the food.
 constexpr std::array<int, 7> radky = {28, 49, 84, 105, 126, 147, 168};
-constexpr int vyskaNadpisu = 15;
 // Room left between the palette and the main window.
 constexpr int mezera = 8;
 
@@ -60,6 +58,7 @@ Predmety::Predmety(QWidget *parent)
     setObjectName(QStringLiteral("predmety"));
     setWindowTitle(QStringLiteral("Volba předmětů"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setFont(pismoDialogu());
     setFixedSize(sirka, vyska);
 
     Label3 = novyPopisek(this, "Label3", QStringLiteral("Vinula"), zTwipu(105, 105, 540, 225));
@@ -68,20 +67,6 @@ Predmety::Predmety(QWidget *parent)
         novyPopisek(this, "Label4", QStringLiteral("Volná plocha"), zTwipu(3885, 105, 960, 225));
     Label2 = novyPopisek(this, "Label2", QStringLiteral("Jídlo pro vinulu"),
                          zTwipu(105, 945, 1065, 225));
-
-    // The largest font in which every heading fits its fixed box.
-    const std::array<const QLabel *, 4> nadpisy = {Label1, Label2, Label3, Label4};
-    QFont pismo = font();
-    for (int velikost = 11; velikost > 6; --velikost) {
-        pismo.setPixelSize(velikost);
-        const QFontMetrics miry(pismo);
-        const auto vejdeSe = [&](const QLabel *l) {
-            return miry.horizontalAdvance(l->text()) <= l->width();
-        };
-        if (miry.height() <= vyskaNadpisu && std::all_of(nadpisy.begin(), nadpisy.end(), vejdeSe))
-            break;
-    }
-    setFont(pismo);
 
     int index = 0;
     for (int radek = 0; radek < radku; ++radek) {

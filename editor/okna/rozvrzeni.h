@@ -24,9 +24,18 @@ constexpr QRect zTwipu(int left, int top, int width, int height) {
 // people's files, which must never be taken for markup.
 QLabel *novyPopisek(QWidget *rodic, const char *jmeno, const QString &text, QRect kde);
 
-// The layouts were made for a small, narrow font; the usual desktop font would
-// not fit the labels' fixed widths.
+// The fixed layouts' fonts are sized in pixels, as the layouts are: a size in
+// points grows with the desktop's DPI setting while the boxes stay as they
+// are, and the text would no longer fit them.
+
+// The dialogs' and the palette's font, small and narrow like the one the
+// layouts were made for: the usual desktop font would not fit the labels'
+// fixed widths.
 QFont pismoDialogu();
+
+// The information windows' face at `pixely` pixels: "MS Sans Serif" where the
+// system has it, else the condensed DejaVu Sans, which runs about as narrow.
+QFont pismoInformaci(int pixely);
 
 // A modal warning with a single OK; the text is shown as plain text.
 void varovani(QWidget *rodic, const QString &titulek, const QString &text);
