@@ -288,53 +288,6 @@ private slots:
         QCOMPARE(pripona_dat(nazev), dat);
     }
 
-    void rozlozeni_data() {
-        QTest::addColumn<QString>("titulek");
-        QTest::addColumn<QSize>("velikost");
-        // Name, left, top, width, height in twips and caption of each control;
-        // those that take the focus in tab order.
-        QTest::addColumn<QString>("ovladace");
-        QTest::newRow("zapsani") << "Uložení místnosti na disk" << QSize(4545, 4365) << R"(
-Drive1 105 105 2010 315; Dir1 105 630 2010 1665; File1 2310 105 2115 2235
-Label1 105 2655 1275 225 Název souboru; Label2 105 2970 1275 225 Název místnosti
-Text1 1470 2625 2955 285; Text2 1470 2940 2955 285; Command1 105 3885 2010 330 &Uložit
-Command2 2310 3885 2115 330 &Zrušit; Label3 105 3360 4320 435 V případě, že soubor již existuje, připíše se tato místnost za poslední místnost již existujícího souboru.)";
-        QTest::newRow("nacteni") << "Načtení místnosti z disku" << QSize(4635, 3915) << R"(
-Dir1 105 630 2115 1665; File1 2415 105 2115 2235; Drive1 105 105 2115 315
-Command1 105 3465 2115 330 &Načíst; Command2 2415 3465 2115 330 &Zrušit; Text1 3885 2625 645 285 1
-Label1 105 3045 1905 225 Název zvolené místnosti :; popisek 2205 3045 2325 225
-Label2 2415 2625 1380 225 Zvolená místnost :; Label3 105 2625 1275 225 Počet místností :
-Label4 1365 2625 855 225)";
-    }
-    void rozlozeni() {
-        QFETCH(QString, titulek);
-        QFETCH(QSize, velikost);
-        QFETCH(QString, ovladace);
-        const std::unique_ptr<QDialog> okno(QTest::currentDataTag() == QLatin1String("zapsani")
-                                                ? static_cast<QDialog *>(new Zapsani)
-                                                : new Nacteni);
-        okno->show();
-        QVERIFY(QTest::qWaitForWindowActive(okno.get()));
-        QCOMPARE(okno->windowTitle(), titulek);
-        QCOMPARE(okno->size(), velikost / 15);
-        QStringList tab;
-        for (const QString &popis : ovladace.replace("; ", "\n").split('\n', Qt::SkipEmptyParts)) {
-            const QStringList c = popis.split(' ');
-            auto *w = okno->findChild<QWidget *>(c[0]);
-            QVERIFY2(w, qPrintable(c[0]));
-            QCOMPARE(w->geometry(), QRect(c[1].toInt() / 15, c[2].toInt() / 15, c[3].toInt() / 15,
-                                          c[4].toInt() / 15));
-            QCOMPARE(w->property("text").toString().trimmed(), popis.section(' ', 5));
-            if (!qobject_cast<QLabel *>(w))
-                tab.append(c[0]);
-        }
-        okno->findChild<QWidget *>(tab.first())->setFocus(Qt::TabFocusReason);
-        for (const QString &nazev : tab + QStringList{tab.first()}) { // around and back
-            QCOMPARE(okno->focusWidget()->objectName(), nazev);
-            QTest::keyClick(okno->focusWidget(), Qt::Key_Tab);
-        }
-    }
-
     // All files, hidden too, sorted whatever the case; a keyboard move is a file click.
     void seznamSouboru() {
         zapis("b.dat 1, A.DAT 1, .skryty 1, C.txt 1");

@@ -1,7 +1,7 @@
 // The real editor on the X server in DISPLAY, driven as a person would: input
 // through xdotool, results read off the screen.
 
-#include "items/obrazky.h"
+#include "../cekane.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -31,10 +31,8 @@ QImage snimek(const QRect &r) {
 char kod(const QImage &obraz) {
     static const QList<QImage> obrazky = [] {
         QList<QImage> o;
-        for (int k = 0; k < 256; ++k) {
-            const QImage *p = vinula::obrazky::proKod(k);
-            o.append(p ? p->convertToFormat(QImage::Format_RGB32) : QImage());
-        }
+        for (int k = 0; k < 256; ++k)
+            o.append(cekane::obrazek(k));
         return o;
     }();
     return static_cast<char>(obrazky.indexOf(obraz));
@@ -167,11 +165,13 @@ private slots:
         QVERIFY(r.skonci());
     }
 
-    // The blue wall chosen in the palette, painted along a stroke (a cell per
-    // tick as the pointer passes), then erased in one cell with Shift held.
-    void malovani() {
+    // The blue wall chosen in the palette, painted along a stroke (a cell per tick as the
+    // pointer passes), erased in one cell with Shift held, then all of it cleared; the vinula
+    // and a food item painted, and F2 writes exactly that room into a new file.
+    void malovaniAUlozeni() {
+        QTemporaryDir slozka;
         Ridic r;
-        QVERIFY(r.spust() && r.zvol(4, 0, 52));
+        QVERIFY(slozka.isValid() && r.spust(slozka.path()) && r.zvol(4, 0, 52));
         QByteArray m(600, 0);
         najed(r.stred(3, 5), {"mousedown", "1"});
         for (int cx = 3; cx <= 8; ++cx) {
@@ -184,6 +184,25 @@ private slots:
         m[20 * 5 + 5] = 0;
         QVERIFY(r.drz(5, 5, m));
         r.vOkne({"keyup", "shift"});
+        r.klavesy("ctrl+v");
+        m.fill(0);
+        QVERIFY(pockej([&] { return r.mistnost() == m; }));
+        m[20 * 0 + 7] = 1;
+        QVERIFY(r.zvol(0, 0, 1) && r.drz(0, 7, m));
+        m[20 * 15 + 10] = 100;
+        QVERIFY(r.zvol(0, 2, 100) && r.drz(15, 10, m));
+
+        const QString z = r.otevri("F2", "^Uložení místnosti na disk$");
+        najed(geometrie(z).topLeft() + QPoint(198, 184), {"click", "1"}); // the file name box
+        r.napis("NOVA.DAT", z);
+        r.klavesy("Tab", z);
+        r.napis("Moje mistnost", z);
+        r.klavesy("alt+u", z);
+        const QString cesta = slozka.filePath(QStringLiteral("NOVA.DAT"));
+        QVERIFY(pockej([&] { return QFileInfo(cesta).size() == 650; }));
+        QFile soubor(cesta);
+        QVERIFY(soubor.open(QIODevice::ReadOnly));
+        QCOMPARE(soubor.readAll(), cekane::zaznam("Moje mistnost", {{0, 7, 1}, {15, 10, 100}}));
         QVERIFY(r.skonci());
     }
 
@@ -208,19 +227,30 @@ private slots:
         QVERIFY(r.skonci());
     }
 
-    // The vinula and a food item painted and twelve walls placed at random,
-    // counted on the screen; F2 writes exactly that room into a new file and
-    // F3 brings it back onto the cleared surface.
-    void rozmistitUlozitNacist() {
+    // F3 loads room 2 of a file written here byte by byte; then twelve walls scattered at
+    // random land on free cells, counted on the screen.
+    void nacteniARozmisteni() {
         QTemporaryDir slozka;
+        QFile soubor(slozka.filePath(QStringLiteral("R.DAT")));
+        QVERIFY(soubor.open(QIODevice::WriteOnly));
+        soubor.write(cekane::zaznam("prvni", {{4, 4, 52}}) +
+                     cekane::zaznam("druha", {{0, 7, 1}, {15, 10, 100}, {29, 19, 58}}));
+        soubor.close();
         Ridic r;
-        QVERIFY(slozka.isValid() && r.spust(slozka.path()));
+        QVERIFY(r.spust(slozka.path()));
+        const QString n = r.otevri("F3", "^Načtení místnosti z disku$");
+        najed(geometrie(n).topLeft() + QPoint(191, 15), {"click", "1"});  // R.DAT
+        najed(geometrie(n).topLeft() + QPoint(280, 184), {"click", "1"}); // the room number
+        r.klavesy("BackSpace", n);
+        r.napis("2", n);
+        r.klavesy("alt+n", n);
         QByteArray m(600, 0);
         m[20 * 0 + 7] = 1;
-        QVERIFY(r.zvol(0, 0, 1) && r.drz(0, 7, m));
         m[20 * 15 + 10] = 100;
-        QVERIFY(r.zvol(0, 2, 100) && r.drz(15, 10, m) && r.zvol(4, 0, 52));
+        m[20 * 29 + 19] = 58;
+        QVERIFY(pockej([&] { return r.mistnost() == m; }));
 
+        QVERIFY(r.zvol(4, 0, 52));
         const QString d = r.otevri("ctrl+r", "^Náhodné rozmístění navoleného předmětu$");
         // From the first button to the count box; tabbing in selects its text.
         r.klavesy("Tab Tab Tab Tab Tab Tab", d);
@@ -228,26 +258,7 @@ private slots:
         r.klavesy("alt+r", d);
         QByteArray s;
         QVERIFY(pockej([&] { return (s = r.mistnost()).count(char(52)) == 12; }));
-        QCOMPARE(QByteArray(s).replace(char(52), char(0)), m);
-
-        const QString z = r.otevri("F2", "^Uložení místnosti na disk$");
-        najed(geometrie(z).topLeft() + QPoint(198, 184), {"click", "1"}); // the file name box
-        r.napis("NOVA.DAT", z);
-        r.klavesy("Tab", z);
-        r.napis("Moje mistnost", z);
-        r.klavesy("alt+u", z);
-        const QString cesta = slozka.filePath(QStringLiteral("NOVA.DAT"));
-        QVERIFY(pockej([&] { return QFileInfo(cesta).size() == 650; }));
-        QFile soubor(cesta);
-        QVERIFY(soubor.open(QIODevice::ReadOnly));
-        QCOMPARE(soubor.readAll(), QByteArray("Moje mistnost").leftJustified(50) + s);
-
-        r.klavesy("ctrl+v");
-        QVERIFY(pockej([&] { return r.mistnost() == QByteArray(600, 0); }));
-        const QString n = r.otevri("F3", "^Načtení místnosti z disku$");
-        najed(geometrie(n).topLeft() + QPoint(191, 15), {"click", "1"}); // NOVA.DAT; room 1
-        r.klavesy("alt+n", n);
-        QVERIFY(pockej([&] { return r.mistnost() == s; }));
+        QCOMPARE(s.replace(char(52), char(0)), m);
         QVERIFY(r.skonci());
     }
 };
