@@ -1,0 +1,116 @@
+#include "prikazy.h"
+
+#include "slova.h"
+#include "souhrn.h"
+#include "zdroj.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
+
+namespace vinula::mistnosti {
+
+namespace {
+
+QByteArray jakoJson(const QJsonObject &objekt) {
+    return QJsonDocument(objekt).toJson(QJsonDocument::Compact);
+}
+
+QJsonObject doJson(const Souhrn &s) {
+    const QJsonValue vinula =
+        s.vinuly == 1 ? QJsonValue(QJsonObject{{"x", s.vinula.x()}, {"y", s.vinula.y()}})
+                      : QJsonValue(QJsonValue::Null);
+    return {{"cislo", s.cislo},
+            {"nazev", s.nazev},
+            {"vinuly", s.vinuly},
+            {"vinula", vinula},
+            {"jidla", s.jidla},
+            {"zdi", s.zdi},
+            {"v_poradku", s.chyba.isEmpty()},
+            {"kontrola", s.chyba.isEmpty() ? QStringLiteral("v pořádku") : s.chyba}};
+}
+
+// One file as a JSON object; its rooms are written one by one, so that a
+// file of any size costs no more memory than one room.
+bool vypisJson(Zdroj &zdroj, const QString &cesta, const QString &chyba, const Kanaly &kanaly,
+               QString *duvod) {
+    QJsonObject hlavicka{{"soubor", cesta}, {"pocet_mistnosti", zdroj.pocet()}};
+    if (!chyba.isEmpty())
+        hlavicka.insert(QStringLiteral("chyba"), chyba);
+    QByteArray zacatek = jakoJson(hlavicka);
+    zacatek.chop(1); // the closing brace: the rooms follow
+    kanaly.ven << zacatek << ",\"mistnosti\":[";
+    const char *oddelovac = "\n";
+    const bool ok = zdroj.projdi(
+        [&](qint64 cislo, QByteArrayView zaznam) {
+            kanaly.ven << oddelovac << jakoJson(doJson(shrn(cislo, zaznam)));
+            oddelovac = ",\n";
+            return true;
+        },
+        duvod);
+    kanaly.ven << "\n]}";
+    return ok;
+}
+
+bool vypisText(Zdroj &zdroj, const QString &cesta, const Kanaly &kanaly, QString *duvod) {
+    // A first pass for the width of the name column; names are cheap to read.
+    qsizetype sirkaNazvu = 0;
+    if (!zdroj.projdi(
+            [&](qint64, QByteArrayView zaznam) {
+                sirkaNazvu = std::max(sirkaNazvu, nazevBezMezer(zaznam).size());
+                return true;
+            },
+            duvod))
+        return false;
+    kanaly.ven << cesta << ": " << mistnosti(zdroj.pocet()) << '\n';
+    const int sirkaCisla = static_cast<int>(QString::number(zdroj.pocet()).size());
+    return zdroj.projdi(
+        [&](qint64 cislo, QByteArrayView zaznam) {
+            const Souhrn s = shrn(cislo, zaznam);
+            kanaly.ven << "  " << QStringLiteral("%1").arg(s.cislo, sirkaCisla) << "  "
+                       << naRadek(s.nazev).leftJustified(sirkaNazvu) << "  "
+                       << kdeJeVinula(s).leftJustified(15) << "  jídla "
+                       << QStringLiteral("%1").arg(s.jidla, 3) << "  zdi "
+                       << QStringLiteral("%1").arg(s.zdi, 3) << "  "
+                       << (s.chyba.isEmpty() ? QStringLiteral("v pořádku") : s.chyba) << '\n';
+            return true;
+        },
+        duvod);
+}
+
+} // namespace
+
+int seznam(const Prikaz &prikaz, const Kanaly &kanaly) {
+    int vysledek = uspech;
+    if (prikaz.json)
+        kanaly.ven << "[";
+    const char *oddelovac = "\n";
+    for (const QString &zadana : prikaz.zbytek) {
+        const QString cesta = proUzivatele(zadana);
+        Zdroj zdroj(zadana);
+        QString duvod;
+        bool ok = zdroj.otevri(&duvod);
+        QString chyba = duvod;
+        if (ok && zdroj.navic() != 0) {
+            chyba = zdroj.necelaDelka();
+            ohlas(kanaly, cesta, chyba);
+            vysledek = chybnyVstup;
+        }
+        if (prikaz.json) {
+            kanaly.ven << oddelovac;
+            oddelovac = ",\n";
+            ok = vypisJson(zdroj, cesta, chyba, kanaly, &duvod) && ok;
+        } else if (ok) {
+            ok = vypisText(zdroj, cesta, kanaly, &duvod);
+        }
+        if (!ok) {
+            ohlas(kanaly, cesta, duvod);
+            vysledek = chybnyVstup;
+        }
+    }
+    if (prikaz.json)
+        kanaly.ven << "\n]\n";
+    return vysledek;
+}
+
+} // namespace vinula::mistnosti
