@@ -93,8 +93,8 @@ std::optional<Prikaz> rozeberArgumenty(const QStringList &argumenty, QString *du
         if (jenArgumenty || !arg.startsWith(u'-') || arg == u'-') {
             if (druh == Druh::zadny)
                 return odmitni(
-                    duvod,
-                    QStringLiteral("nejdřív se píše příkaz, %1 žádný není").arg(vUvozovkach(arg)));
+                    duvod, QStringLiteral("nečekaný argument %1; příkaz musí stát na prvním místě")
+                               .arg(vUvozovkach(arg)));
             prikaz.zbytek.append(arg);
             continue;
         }

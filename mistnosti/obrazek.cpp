@@ -6,6 +6,7 @@
 #include "souhrn.h"
 #include "zdroj.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -131,9 +132,18 @@ int obrazek(const Prikaz &prikaz, const Kanaly &kanaly) {
         }
     }
 
+    // Encoded in memory first: the PNG library would print its own English
+    // message on a full disk.
+    QBuffer png;
+    if (!png.open(QIODevice::WriteOnly) || !obraz.save(&png, "PNG")) {
+        ohlas(kanaly, vystup, QStringLiteral("obrázek nelze zakódovat jako PNG"));
+        return chybnyVstup;
+    }
     if (!zapisNovy(
             prikaz.vystup,
-            [&obraz](QIODevice &soubor, QString *) { return obraz.save(&soubor, "PNG"); },
+            [&png](QIODevice &soubor, QString *) {
+                return soubor.write(png.data()) == png.data().size();
+            },
             &duvod)) {
         ohlas(kanaly, vystup, duvod);
         return chybnyVstup;

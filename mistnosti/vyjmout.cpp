@@ -36,6 +36,14 @@ Kopie zkopiruj(Zdroj &zdroj, const QList<Usek> &useky,
     return Kopie::hotovo;
 }
 
+// "místnost č. 4" or "místnosti č. 4–7": the numbers the rooms have in the
+// output.
+QString cislaMistnosti(qint64 prvni, qint64 pocet) {
+    if (pocet == 1)
+        return QStringLiteral("místnost č. %1").arg(prvni);
+    return QStringLiteral("místnosti č. %1–%2").arg(prvni).arg(prvni + pocet - 1);
+}
+
 bool stejnySoubor(const QString &a, const QString &b) {
     const QFileInfo prvni(a), druhy(b);
     return prvni.exists() && druhy.exists() &&
@@ -98,7 +106,7 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
             ohlas(kanaly, vystup, duvod);
             return chybnyVstup;
         }
-        kanaly.ven << vystup << ": " << mistnosti(pocet) << " zapsáno\n";
+        kanaly.ven << vystup << ": vytvořen, " << cislaMistnosti(1, pocet) << '\n';
         return uspech;
     }
 
@@ -127,8 +135,8 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
         ohlas(kanaly, vystup, duvod);
         return chybnyVstup;
     }
-    kanaly.ven << vystup << ": " << mistnosti(pocet) << " připojeno jako č. " << predtim + 1 << "–"
-               << predtim + pocet << '\n';
+    kanaly.ven << vystup << ": připojen" << (pocet == 1 ? "a " : "y ")
+               << cislaMistnosti(predtim + 1, pocet) << '\n';
     return uspech;
 }
 

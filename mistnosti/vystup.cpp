@@ -36,13 +36,15 @@ bool zapisNovy(const QString &cesta, const std::function<bool(QIODevice &, QStri
     if (!QFileInfo(cesta).absoluteDir().exists())
         return odmitni(QStringLiteral("složka výstupního souboru neexistuje"));
     QSaveFile soubor(cesta);
-    if (!soubor.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reports a full disk itself: a buffered
+    // QSaveFile flushes only in commit(), which can miss a short write there.
+    if (!soubor.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return odmitni(QStringLiteral("výstupní soubor nelze vytvořit"));
     // Without a commit the temporary file goes with `soubor`.
     QString proc;
     if (!zapis(soubor, &proc))
         return odmitni(proc.isEmpty() ? chybaZapisu() : proc);
-    if (!soubor.commit())
+    if (soubor.error() != QFileDevice::NoError || !soubor.commit())
         return odmitni(chybaZapisu());
     return true;
 }
