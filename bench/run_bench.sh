@@ -5,13 +5,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=build-bench
 cmake -S . -B $dir -DCMAKE_BUILD_TYPE=Release -DVINULA_BENCH=ON -DVINULA_TESTS=OFF >/dev/null
-cmake --build $dir -j "${JOBS:-2}" --target bench_vinula bare_window vinula-editor >/dev/null
+cmake --build $dir -j "${JOBS:-2}" --target bench_vinula bare_window vinula-editor vinula-mistnosti >/dev/null
 
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 QT_QPA_PLATFORM=offscreen $dir/bin/bench_vinula >"$out" 2>&1 || { cat "$out"; exit 1; }
 
-# Budget of each figure in milliseconds: the tick is 20 ms.
+# Budget of each figure in milliseconds: the tick is 20 ms; vinula-mistnosti
+# has its own budgets of one and two seconds.
 awk '
 BEGIN {
     limit["tikNecinny"] = 2;              what["tikNecinny"] = "idle tick"
@@ -25,6 +26,13 @@ BEGIN {
     limit["rozmistit600"] = 2;            what["rozmistit600"] = "place 600 items, touching allowed"
     limit["rozmistitNemozne"] = 20;       what["rozmistitNemozne"] = "place 1,000,000 items, no touching"
     limit["seznam10000"] = 100;           what["seznam10000"] = "list a folder of 10,000 files"
+    limit["mistnostiSeznam"] = 1000;          what["mistnostiSeznam"] = "mistnosti seznam, 100,000 rooms"
+    limit["mistnostiSeznamJson"] = 1000;      what["mistnostiSeznamJson"] = "mistnosti seznam --json, 100,000"
+    limit["mistnostiKontrola"] = 1000;        what["mistnostiKontrola"] = "mistnosti kontrola, 100,000 rooms"
+    limit["mistnostiSeznamProces"] = 1000;    what["mistnostiSeznamProces"] = "  the same as a process: seznam"
+    limit["mistnostiKontrolaProces"] = 1000;  what["mistnostiKontrolaProces"] = "  the same as a process: kontrola"
+    limit["mistnostiVyjmoutPozpatku"] = 2000; what["mistnostiVyjmoutPozpatku"] = "mistnosti vyjmout 100000-1"
+    limit["mistnostiArch100"] = 2000;         what["mistnostiArch100"] = "mistnosti obrazek, sheet of 100"
     printf "%-36s %14s %12s   %s\n", "figure", "ms per run", "budget", "tick = 20 ms"
     failed = 0
 }

@@ -4,46 +4,60 @@
 #include "souhrn.h"
 #include "zdroj.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
 
 namespace vinula::mistnosti {
 
 namespace {
 
-QByteArray jakoJson(const QJsonObject &objekt) {
-    return QJsonDocument(objekt).toJson(QJsonDocument::Compact);
+// A JSON string. Only the quote, the backslash and control characters below
+// U+0020 need escaping; the rest goes as it is.
+QString jsonText(const QString &text) {
+    QString vysledek;
+    vysledek.reserve(text.size() + 2);
+    vysledek += u'"';
+    for (const QChar znak : text) {
+        if (znak == u'"' || znak == u'\\') {
+            vysledek += u'\\';
+            vysledek += znak;
+        } else if (znak.unicode() < 0x20) {
+            vysledek += QStringLiteral("\\u%1").arg(znak.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+            vysledek += znak;
+        }
+    }
+    vysledek += u'"';
+    return vysledek;
 }
 
-QJsonObject doJson(const Souhrn &s) {
-    const QJsonValue vinula =
-        s.vinuly == 1 ? QJsonValue(QJsonObject{{"x", s.vinula.x()}, {"y", s.vinula.y()}})
-                      : QJsonValue(QJsonValue::Null);
-    return {{"cislo", s.cislo},
-            {"nazev", s.nazev},
-            {"vinuly", s.vinuly},
-            {"vinula", vinula},
-            {"jidla", s.jidla},
-            {"zdi", s.zdi},
-            {"v_poradku", s.chyba.isEmpty()},
-            {"kontrola", s.chyba.isEmpty() ? QStringLiteral("v pořádku") : s.chyba}};
+// One room, written by hand: a JSON library makes the listing of a large
+// file twice as slow.
+void vypisMistnost(QTextStream &ven, const Souhrn &s) {
+    ven << "{\"cislo\":" << s.cislo << ",\"nazev\":" << jsonText(s.nazev)
+        << ",\"vinuly\":" << s.vinuly << ",\"vinula\":";
+    if (s.vinuly == 1)
+        ven << "{\"x\":" << s.vinula.x() << ",\"y\":" << s.vinula.y() << '}';
+    else
+        ven << "null";
+    ven << ",\"jidla\":" << s.jidla << ",\"zdi\":" << s.zdi
+        << ",\"v_poradku\":" << (s.chyba.isEmpty() ? "true" : "false")
+        << ",\"kontrola\":" << jsonText(s.chyba.isEmpty() ? QStringLiteral("v pořádku") : s.chyba)
+        << '}';
 }
 
 // One file as a JSON object; its rooms are written one by one, so that a
 // file of any size costs no more memory than one room.
 bool vypisJson(Zdroj &zdroj, const QString &cesta, const QString &chyba, const Kanaly &kanaly,
                QString *duvod) {
-    QJsonObject hlavicka{{"soubor", cesta}, {"pocet_mistnosti", zdroj.pocet()}};
+    kanaly.ven << "{\"soubor\":" << jsonText(cesta) << ",\"pocet_mistnosti\":" << zdroj.pocet();
     if (!chyba.isEmpty())
-        hlavicka.insert(QStringLiteral("chyba"), chyba);
-    QByteArray zacatek = jakoJson(hlavicka);
-    zacatek.chop(1); // the closing brace: the rooms follow
-    kanaly.ven << zacatek << ",\"mistnosti\":[";
+        kanaly.ven << ",\"chyba\":" << jsonText(chyba);
+    kanaly.ven << ",\"mistnosti\":[";
     const char *oddelovac = "\n";
     const bool ok = zdroj.projdi(
         [&](qint64 cislo, QByteArrayView zaznam) {
-            kanaly.ven << oddelovac << jakoJson(doJson(shrn(cislo, zaznam)));
+            kanaly.ven << oddelovac;
+            vypisMistnost(kanaly.ven, shrn(cislo, zaznam));
             oddelovac = ",\n";
             return true;
         },

@@ -331,6 +331,20 @@ private slots:
                         {"chyba", "soubor neexistuje"},
                         {"mistnosti", QJsonArray{}}}};
         QCOMPARE(dokument.array(), cekane);
+
+        // Quotes, backslashes and control characters in a name stay valid JSON.
+        QVERIFY(uloz(cesta(u"Q.DAT"_s), zaznam("\"a\\b\"\t\n\x01", {})));
+        const Beh q = spust(slozka, {u"seznam"_s, u"--json"_s, u"Q.DAT"_s});
+        QCOMPARE(q.kod, 0);
+        const QJsonDocument dq = QJsonDocument::fromJson(q.ven.toUtf8(), &chyba);
+        QVERIFY2(chyba.error == QJsonParseError::NoError, qPrintable(q.ven));
+        QCOMPARE(dq[0][u"mistnosti"_s][0][u"nazev"_s].toString(), u"\"a\\b\"\t\n\x01"_s);
+        // Qt's reader takes raw control characters, strict readers do not:
+        // the only ones are the line breaks between the file's and the room's
+        // lines.
+        QCOMPARE(q.ven.count(u'\n'), 5);
+        QVERIFY(std::none_of(q.ven.begin(), q.ven.end(),
+                             [](QChar z) { return z.unicode() < 0x20 && z != u'\n'; }));
     }
 
     // Commands that write: the planned output with its exact bytes, or
