@@ -70,11 +70,8 @@ private slots:
     void souborNazevMistnosti();
     void souborNactiMistnost();
 
-    void mistnostiSeznam();
-    void mistnostiSeznamJson();
-    void mistnostiKontrola();
-    void mistnostiSeznamProces();
-    void mistnostiKontrolaProces();
+    void mistnosti_data();
+    void mistnosti();
     void mistnostiVyjmoutPozpatku();
     void mistnostiArch100();
 
@@ -173,46 +170,30 @@ void BenchVinula::souborNactiMistnost() {
     QVERIFY(mistnost == plnaMistnost());
 }
 
-// vinula-mistnosti on the 100,000-room file. Its rooms have no vinula, so
-// kontrola reports every one of them.
-void BenchVinula::mistnostiSeznam() {
-    int kod = -1;
-    QBENCHMARK {
-        kod = spustMistnosti({QStringLiteral("seznam"), velkySoubor_});
-    }
-    QCOMPARE(kod, 0);
+// vinula-mistnosti on the 100,000-room file, in this process and as a
+// process of its own. Its rooms have no vinula, so kontrola reports every one.
+void BenchVinula::mistnosti_data() {
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<bool>("proces");
+    QTest::addColumn<int>("kod");
+    const QString seznam = QStringLiteral("seznam"), kontrola = QStringLiteral("kontrola");
+    QTest::newRow("seznam") << QStringList{seznam, velkySoubor_} << false << 0;
+    QTest::newRow("seznamJson") << QStringList{seznam, QStringLiteral("--json"), velkySoubor_}
+                                << false << 0;
+    QTest::newRow("kontrola") << QStringList{kontrola, velkySoubor_} << false << 1;
+    QTest::newRow("seznamProces") << QStringList{seznam, velkySoubor_} << true << 0;
+    QTest::newRow("kontrolaProces") << QStringList{kontrola, velkySoubor_} << true << 1;
 }
 
-void BenchVinula::mistnostiSeznamJson() {
-    int kod = -1;
+void BenchVinula::mistnosti() {
+    QFETCH(QStringList, argumenty);
+    QFETCH(bool, proces);
+    QFETCH(int, kod);
+    int vysledek = -1;
     QBENCHMARK {
-        kod = spustMistnosti({QStringLiteral("seznam"), QStringLiteral("--json"), velkySoubor_});
+        vysledek = proces ? spustProces(argumenty) : spustMistnosti(argumenty);
     }
-    QCOMPARE(kod, 0);
-}
-
-void BenchVinula::mistnostiKontrola() {
-    int kod = -1;
-    QBENCHMARK {
-        kod = spustMistnosti({QStringLiteral("kontrola"), velkySoubor_});
-    }
-    QCOMPARE(kod, 1);
-}
-
-void BenchVinula::mistnostiSeznamProces() {
-    int kod = -1;
-    QBENCHMARK {
-        kod = spustProces({QStringLiteral("seznam"), velkySoubor_});
-    }
-    QCOMPARE(kod, 0);
-}
-
-void BenchVinula::mistnostiKontrolaProces() {
-    int kod = -1;
-    QBENCHMARK {
-        kod = spustProces({QStringLiteral("kontrola"), velkySoubor_});
-    }
-    QCOMPARE(kod, 1);
+    QCOMPARE(vysledek, kod);
 }
 
 void BenchVinula::mistnostiVyjmoutPozpatku() {

@@ -26,17 +26,22 @@ BEGIN {
     limit["rozmistit600"] = 2;            what["rozmistit600"] = "place 600 items, touching allowed"
     limit["rozmistitNemozne"] = 20;       what["rozmistitNemozne"] = "place 1,000,000 items, no touching"
     limit["seznam10000"] = 100;           what["seznam10000"] = "list a folder of 10,000 files"
-    limit["mistnostiSeznam"] = 1000;          what["mistnostiSeznam"] = "mistnosti seznam, 100,000 rooms"
-    limit["mistnostiSeznamJson"] = 1000;      what["mistnostiSeznamJson"] = "mistnosti seznam --json, 100,000"
-    limit["mistnostiKontrola"] = 1000;        what["mistnostiKontrola"] = "mistnosti kontrola, 100,000 rooms"
-    limit["mistnostiSeznamProces"] = 1000;    what["mistnostiSeznamProces"] = "  the same as a process: seznam"
-    limit["mistnostiKontrolaProces"] = 1000;  what["mistnostiKontrolaProces"] = "  the same as a process: kontrola"
+    limit["mistnosti_seznam"] = 1000;         what["mistnosti_seznam"] = "mistnosti seznam, 100,000 rooms"
+    limit["mistnosti_seznamJson"] = 1000;     what["mistnosti_seznamJson"] = "mistnosti seznam --json, 100,000"
+    limit["mistnosti_kontrola"] = 1000;       what["mistnosti_kontrola"] = "mistnosti kontrola, 100,000 rooms"
+    limit["mistnosti_seznamProces"] = 1000;   what["mistnosti_seznamProces"] = "  the same as a process: seznam"
+    limit["mistnosti_kontrolaProces"] = 1000; what["mistnosti_kontrolaProces"] = "  the same as a process: kontrola"
     limit["mistnostiVyjmoutPozpatku"] = 2000; what["mistnostiVyjmoutPozpatku"] = "mistnosti vyjmout 100000-1"
     limit["mistnostiArch100"] = 2000;         what["mistnostiArch100"] = "mistnosti obrazek, sheet of 100"
     printf "%-36s %14s %12s   %s\n", "figure", "ms per run", "budget", "tick = 20 ms"
     failed = 0
 }
-/^RESULT : / { name = $3; sub(/^[^:]*::/, "", name); sub(/\(\):$/, "", name); next }
+# "RESULT : Bench::name():" or, for a row of a table, "Bench::name():"row":",
+# which becomes name_row.
+/^RESULT : / {
+    name = $3; sub(/^[^:]*::/, "", name); sub(/\(\):"/, "_", name); sub(/"?:$/, "", name)
+    sub(/\(\)$/, "", name); next
+}
 /msecs per iteration/ && name != "" {
     ms = $1 + 0
     ok = (name in limit) ? ms < limit[name] : 1

@@ -3,6 +3,7 @@
 #include "slova.h"
 
 #include <array>
+#include <limits>
 #include <utility>
 
 namespace vinula::mistnosti {
@@ -22,37 +23,23 @@ std::optional<Prikaz> odmitni(QString *duvod, const QString &text) {
     return std::nullopt;
 }
 
-// Checks what the sub-command needs once every argument is read.
+// Checks what the sub-command needs once every argument is read: its files
+// and numbers (at least, at most) and whether it writes an output.
 std::optional<Prikaz> over(Prikaz prikaz, QString *duvod) {
-    if (prikaz.napoveda)
+    if (prikaz.napoveda || prikaz.druh == Druh::zadny)
         return prikaz;
+    const bool sVystupem = prikaz.druh == Druh::obrazek || prikaz.druh == Druh::vyjmout;
+    const qsizetype nejmene = prikaz.druh == Druh::vyjmout ? 2 : 1;
+    const qsizetype nejvice = sVystupem ? 2 : std::numeric_limits<qsizetype>::max();
     const qsizetype pocet = prikaz.zbytek.size();
-    switch (prikaz.druh) {
-    case Druh::zadny:
-        return prikaz;
-    case Druh::seznam:
-    case Druh::kontrola:
-        if (pocet == 0)
-            return odmitni(duvod, QStringLiteral("chybí soubor místností"));
-        return prikaz;
-    case Druh::obrazek:
-        if (pocet == 0)
-            return odmitni(duvod, QStringLiteral("chybí soubor místností"));
-        if (pocet > 2)
-            return odmitni(
-                duvod, QStringLiteral("přebývá argument %1").arg(vUvozovkach(prikaz.zbytek[2])));
-        break;
-    case Druh::vyjmout:
-        if (pocet == 0)
-            return odmitni(duvod, QStringLiteral("chybí soubor místností"));
-        if (pocet == 1)
-            return odmitni(duvod, QStringLiteral("chybí čísla místností"));
-        if (pocet > 2)
-            return odmitni(
-                duvod, QStringLiteral("přebývá argument %1").arg(vUvozovkach(prikaz.zbytek[2])));
-        break;
-    }
-    if (prikaz.vystup.isEmpty())
+    if (pocet == 0)
+        return odmitni(duvod, QStringLiteral("chybí soubor místností"));
+    if (pocet < nejmene)
+        return odmitni(duvod, QStringLiteral("chybí čísla místností"));
+    if (pocet > nejvice)
+        return odmitni(
+            duvod, QStringLiteral("přebývá argument %1").arg(vUvozovkach(prikaz.zbytek[nejvice])));
+    if (sVystupem && prikaz.vystup.isEmpty())
         return odmitni(duvod, QStringLiteral("chybí výstupní soubor (-o VÝSTUP)"));
     return prikaz;
 }

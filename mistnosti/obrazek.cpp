@@ -87,12 +87,8 @@ int obrazek(const Prikaz &prikaz, const Kanaly &kanaly) {
     const QString cesta = proUzivatele(zadana);
     Zdroj zdroj(zadana);
     QString duvod;
-    if (!zdroj.otevri(&duvod)) {
+    if (!zdroj.otevriCely(&duvod)) {
         ohlas(kanaly, cesta, duvod);
-        return chybnyVstup;
-    }
-    if (zdroj.navic() != 0) {
-        ohlas(kanaly, cesta, zdroj.necelaDelka());
         return chybnyVstup;
     }
     const QString vystup = proUzivatele(prikaz.vystup);

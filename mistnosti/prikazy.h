@@ -7,7 +7,7 @@
 namespace vinula::mistnosti {
 
 // A sheet holds at most this many rooms: 400 half-size rooms are a picture
-// of 1250 × 23,450 pixels, about 117 MB while it is drawn.
+// of 1250 × 23,010 pixels, about 115 MB while it is drawn.
 constexpr qint64 nejviceNaArchu = 400;
 
 int seznam(const Prikaz &prikaz, const Kanaly &kanaly);

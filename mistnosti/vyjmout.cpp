@@ -58,12 +58,8 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
     const QString vystup = proUzivatele(prikaz.vystup);
     Zdroj zdroj(zadana);
     QString duvod;
-    if (!zdroj.otevri(&duvod)) {
+    if (!zdroj.otevriCely(&duvod)) {
         ohlas(kanaly, cesta, duvod);
-        return chybnyVstup;
-    }
-    if (zdroj.navic() != 0) {
-        ohlas(kanaly, cesta, zdroj.necelaDelka());
         return chybnyVstup;
     }
     const auto useky = rozeberCisla(prikaz.zbytek[1], zdroj.pocet(), &duvod);

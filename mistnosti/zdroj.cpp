@@ -22,6 +22,16 @@ bool Zdroj::otevri(QString *duvod) {
     return true;
 }
 
+bool Zdroj::otevriCely(QString *duvod) {
+    if (!otevri(duvod))
+        return false;
+    if (navic_ == 0)
+        return true;
+    if (duvod)
+        *duvod = necelaDelka();
+    return false;
+}
+
 QString Zdroj::necelaDelka() const {
     return QStringLiteral("délka %1 není násobkem 650, není to soubor místností; "
                           "%2 za poslední celou místností se nečte")

@@ -17,6 +17,8 @@ public:
     // False, saying why, for a missing file, a folder, anything but a
     // regular file, or one that cannot be read.
     bool otevri(QString *duvod);
+    // The same, and a file with bytes left over is refused too.
+    bool otevriCely(QString *duvod);
 
     qint64 pocet() const { return pocet_; } // whole rooms
     qint64 navic() const { return navic_; } // bytes after the last whole room
