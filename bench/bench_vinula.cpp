@@ -6,12 +6,15 @@
 #include "main/editor.h"
 #include "main/kresleni.h"
 #include "main/plocha.h"
+#include "prikazy.h"
 #include "room/promenne.h"
 #include "room/roomfile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +32,28 @@ Mistnost plnaMistnost() {
     return mistnost;
 }
 
+// Runs vinula-mistnosti in this process, its output kept in memory.
+int spustMistnosti(const QStringList &argumenty) {
+    QBuffer ven;
+    QBuffer chyby;
+    ven.open(QIODevice::WriteOnly);
+    chyby.open(QIODevice::WriteOnly);
+    QTextStream vystup(&ven);
+    QTextStream hlaseni(&chyby);
+    const int kod = mistnosti::spust(argumenty, {vystup, hlaseni});
+    vystup.flush();
+    return kod;
+}
+
+// The same as a separate process, start-up included, output thrown away.
+int spustProces(const QStringList &argumenty) {
+    QProcess proces;
+    proces.setStandardOutputFile(QProcess::nullDevice());
+    proces.start(QStringLiteral(VINULA_MISTNOSTI_PATH), argumenty);
+    proces.waitForFinished(60000);
+    return proces.exitCode();
+}
+
 } // namespace
 
 class BenchVinula : public QObject {
@@ -44,6 +69,12 @@ private slots:
     void souborPocetMistnosti();
     void souborNazevMistnosti();
     void souborNactiMistnost();
+
+    void mistnosti_data();
+    void mistnosti();
+    void mistnostiVyjmoutPozpatku();
+    void mistnostiArch100();
+
     void souborPripojMistnost();
 
     void rozmistit600();
@@ -137,6 +168,61 @@ void BenchVinula::souborNactiMistnost() {
     }
     QVERIFY(nacteno);
     QVERIFY(mistnost == plnaMistnost());
+}
+
+// vinula-mistnosti on the 100,000-room file, in this process and as a
+// process of its own. Its rooms have no vinula, so kontrola reports every one.
+void BenchVinula::mistnosti_data() {
+    QTest::addColumn<QStringList>("argumenty");
+    QTest::addColumn<bool>("proces");
+    QTest::addColumn<int>("kod");
+    const QString seznam = QStringLiteral("seznam"), kontrola = QStringLiteral("kontrola");
+    QTest::newRow("seznam") << QStringList{seznam, velkySoubor_} << false << 0;
+    QTest::newRow("seznamJson") << QStringList{seznam, QStringLiteral("--json"), velkySoubor_}
+                                << false << 0;
+    QTest::newRow("kontrola") << QStringList{kontrola, velkySoubor_} << false << 1;
+    QTest::newRow("seznamProces") << QStringList{seznam, velkySoubor_} << true << 0;
+    QTest::newRow("kontrolaProces") << QStringList{kontrola, velkySoubor_} << true << 1;
+}
+
+void BenchVinula::mistnosti() {
+    QFETCH(QStringList, argumenty);
+    QFETCH(bool, proces);
+    QFETCH(int, kod);
+    int vysledek = -1;
+    QBENCHMARK {
+        vysledek = proces ? spustProces(argumenty) : spustMistnosti(argumenty);
+    }
+    QCOMPARE(vysledek, kod);
+}
+
+void BenchVinula::mistnostiVyjmoutPozpatku() {
+    const QString vystup = adresar_.filePath(QStringLiteral("POZPATKU.DAT"));
+    int kod = -1;
+    QBENCHMARK {
+        QFile::remove(vystup);
+        kod = spustMistnosti({QStringLiteral("vyjmout"), velkySoubor_,
+                              QStringLiteral("%1-1").arg(mistnostiVeVelkem), QStringLiteral("-o"),
+                              vystup});
+    }
+    QCOMPARE(kod, 0);
+    QCOMPARE(QFileInfo(vystup).size(), QFileInfo(velkySoubor_).size());
+}
+
+void BenchVinula::mistnostiArch100() {
+    const QString sto = adresar_.filePath(QStringLiteral("STO.DAT"));
+    QFile soubor(sto);
+    QVERIFY(soubor.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 100; ++i)
+        soubor.write(roomfile::zaznam(QStringLiteral("místnost %1").arg(i), plnaMistnost()));
+    soubor.close();
+    const QString vystup = adresar_.filePath(QStringLiteral("arch.png"));
+    int kod = -1;
+    QBENCHMARK {
+        QFile::remove(vystup);
+        kod = spustMistnosti({QStringLiteral("obrazek"), sto, QStringLiteral("-o"), vystup});
+    }
+    QCOMPARE(kod, 0);
 }
 
 void BenchVinula::souborPripojMistnost() {

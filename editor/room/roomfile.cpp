@@ -29,6 +29,9 @@ QString chybaCteni() {
 QString chybaZapisu() {
     return QStringLiteral("chyba při zápisu, disk je možná plný");
 }
+QString nevracenaDelka() {
+    return QStringLiteral("chyba při zápisu; soubor se nepodařilo vrátit na původní délku");
+}
 
 // Text mode would turn "\r\n" inside a record into "\n"; records are binary.
 class BezTextovehoRezimu {
@@ -84,7 +87,26 @@ std::optional<QByteArray> nactiZacatek(QIODevice &soubor, qint64 n, qint64 delka
     return data;
 }
 
-// Only a regular file: opening a FIFO would block until someone writes to it.
+// Writes after the file's last byte; when the write fails, cuts the file back
+// to `delkaPredtim`, the length it had before the append began.
+bool zapisNeboVrat(QFileDevice &soubor, QByteArrayView data, qint64 delkaPredtim, QString *duvod) {
+    BezTextovehoRezimu binarne(soubor);
+    if (!soubor.openMode().testFlag(QIODevice::Append) && !soubor.seek(soubor.size())) {
+        nastavDuvod(duvod, chybaZapisu());
+        return false;
+    }
+    if (soubor.write(data.data(), data.size()) == data.size())
+        return true;
+    if (soubor.size() != delkaPredtim && !soubor.resize(delkaPredtim)) {
+        nastavDuvod(duvod, nevracenaDelka());
+        return false;
+    }
+    nastavDuvod(duvod, chybaZapisu());
+    return false;
+}
+
+} // namespace
+
 bool otevriProCteni(QFile &soubor, QString *duvod) {
     const QFileInfo info(soubor.fileName());
     if (!info.exists()) {
@@ -106,8 +128,6 @@ bool otevriProCteni(QFile &soubor, QString *duvod) {
     return true;
 }
 
-} // namespace
-
 qint64 pocetMistnosti(qint64 delkaSouboru) {
     if (delkaSouboru < 0 || delkaSouboru % delkaZaznamu != 0)
         return -1;
@@ -128,15 +148,37 @@ std::optional<QString> nactiNazev(const QString &cesta, qint64 n, QString *duvod
     return nactiNazev(soubor, n, duvod);
 }
 
+std::optional<QByteArray> nactiZaznamy(QIODevice &soubor, qint64 od, qint64 pocet, QString *duvod) {
+    if (pocet < 1) {
+        nastavDuvod(duvod, QStringLiteral("není co číst"));
+        return std::nullopt;
+    }
+    // Checked before anything is allocated: a count from the command line
+    // must not reserve gigabytes for a file that cannot hold them.
+    if (soubor.isOpen() && pocet > soubor.size() / delkaZaznamu) {
+        nastavDuvod(duvod, kratsiSoubor());
+        return std::nullopt;
+    }
+    return nactiZacatek(soubor, od, pocet * delkaZaznamu, duvod);
+}
+
+QString nazevZaznamu(QByteArrayView zaznam) {
+    return cp1250::dekoduj(zaznam.first(delkaNazvu));
+}
+
+void bunkyZaznamu(QByteArrayView zaznam, Mistnost &mistnost) {
+    for (int x = 0; x < Mistnost::sirka; ++x)
+        for (int y = 0; y < Mistnost::vyska; ++y)
+            mistnost.nastav(x, y, static_cast<Kod>(zaznam[posunBunky(x, y)]));
+}
+
 bool nactiMistnost(QIODevice &soubor, qint64 n, Mistnost &mistnost, QString &nazev,
                    QString *duvod) {
     const auto data = nactiZacatek(soubor, n, delkaZaznamu, duvod);
     if (!data)
         return false;
-    for (int x = 0; x < Mistnost::sirka; ++x)
-        for (int y = 0; y < Mistnost::vyska; ++y)
-            mistnost.nastav(x, y, static_cast<Kod>((*data)[posunBunky(x, y)]));
-    nazev = cp1250::dekoduj(QByteArrayView(*data).first(delkaNazvu));
+    bunkyZaznamu(*data, mistnost);
+    nazev = nazevZaznamu(*data);
     return true;
 }
 
@@ -169,63 +211,86 @@ bool pripojMistnost(QFileDevice &soubor, const QString &nazev, const Mistnost &m
         nastavDuvod(duvod, QStringLiteral("soubor je otevřen s vyrovnávací pamětí"));
         return false;
     }
-    BezTextovehoRezimu binarne(soubor);
-    const QByteArray data = zaznam(nazev, mistnost);
-    const qint64 puvodniDelka = soubor.size();
-    if (!soubor.openMode().testFlag(QIODevice::Append) && !soubor.seek(puvodniDelka)) {
-        nastavDuvod(duvod, chybaZapisu());
-        return false;
-    }
-    if (soubor.write(data) == data.size())
-        return true;
-    if (soubor.size() != puvodniDelka && !soubor.resize(puvodniDelka)) {
-        nastavDuvod(duvod, QStringLiteral("chyba při zápisu; soubor se nepodařilo vrátit "
-                                          "na původní délku"));
-        return false;
-    }
-    nastavDuvod(duvod, chybaZapisu());
-    return false;
+    return zapisNeboVrat(soubor, zaznam(nazev, mistnost), soubor.size(), duvod);
 }
 
 bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
                     QString *duvod) {
-    if (cesta.isEmpty()) {
+    Pripojeni pripojeni(cesta);
+    return pripojeni.otevri(duvod) && pripojeni.zapis(zaznam(nazev, mistnost), duvod) &&
+           pripojeni.dokonci(duvod);
+}
+
+Pripojeni::Pripojeni(const QString &cesta) : cesta_(cesta) {}
+
+Pripojeni::~Pripojeni() {
+    if (soubor_ && !hotovo_)
+        vrat();
+}
+
+bool Pripojeni::otevri(QString *duvod) {
+    if (cesta_.isEmpty()) {
         nastavDuvod(duvod, QStringLiteral("není zadán název souboru"));
         return false;
     }
-    const QFileInfo info(cesta);
-    const bool existoval = info.exists();
-    if (existoval && info.isDir()) {
+    const QFileInfo info(cesta_);
+    existoval_ = info.exists();
+    if (existoval_ && info.isDir()) {
         nastavDuvod(duvod, QStringLiteral("zadaná cesta vede ke složce, ne k souboru"));
         return false;
     }
-    if (existoval && !info.isFile()) {
+    if (existoval_ && !info.isFile()) {
         nastavDuvod(duvod, QStringLiteral("zadaná cesta nevede k obyčejnému souboru"));
         return false;
     }
-    QFile soubor(cesta);
-    if (!soubor.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+    // Unbuffered: bytes left in Qt's write buffer would reach the disk after
+    // a cut-back.
+    auto soubor = std::make_unique<QFile>(cesta_);
+    if (!soubor->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
         nastavDuvod(duvod, QStringLiteral("soubor nelze otevřít pro zápis"));
         return false;
     }
-    const qint64 puvodniDelka = soubor.size();
+    puvodniDelka_ = soubor->size();
     // What was opened: through a symbolic link that is the link's target, and
-    // a target made by this save is the file to take away again, not the link.
-    const QString otevreny = QFileInfo(cesta).canonicalFilePath();
-    bool ok = pripojMistnost(soubor, nazev, mistnost, duvod);
-    soubor.close();
-    // Some file systems (network drives) report a failed write only on close.
-    if (ok && soubor.error() != QFileDevice::NoError) {
-        ok = false;
-        if (QFile::resize(cesta, puvodniDelka))
-            nastavDuvod(duvod, chybaZapisu());
-        else
-            nastavDuvod(duvod, QStringLiteral("chyba při zápisu; soubor se nepodařilo vrátit "
-                                              "na původní délku"));
+    // a target made here is the file to take away again, not the link.
+    otevreny_ = QFileInfo(cesta_).canonicalFilePath();
+    soubor_ = std::move(soubor);
+    return true;
+}
+
+bool Pripojeni::zapis(QByteArrayView data, QString *duvod) {
+    if (!soubor_ || hotovo_) {
+        nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
+        return false;
     }
-    if (!ok && !existoval && !otevreny.isEmpty())
-        QFile::remove(otevreny);
-    return ok;
+    if (zapisNeboVrat(*soubor_, data, puvodniDelka_, duvod))
+        return true;
+    if (!vrat())
+        nastavDuvod(duvod, nevracenaDelka());
+    return false;
+}
+
+bool Pripojeni::dokonci(QString *duvod) {
+    if (!soubor_ || hotovo_) {
+        nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
+        return false;
+    }
+    soubor_->close();
+    // Some file systems (network drives) report a failed write only on close.
+    if (soubor_->error() != QFileDevice::NoError) {
+        nastavDuvod(duvod, vrat() ? chybaZapisu() : nevracenaDelka());
+        return false;
+    }
+    hotovo_ = true;
+    return true;
+}
+
+bool Pripojeni::vrat() {
+    hotovo_ = true;
+    soubor_->close();
+    if (!existoval_ && !otevreny_.isEmpty())
+        return QFile::remove(otevreny_) || !QFileInfo::exists(otevreny_);
+    return QFileInfo(cesta_).size() == puvodniDelka_ || QFile::resize(cesta_, puvodniDelka_);
 }
 
 } // namespace vinula::roomfile

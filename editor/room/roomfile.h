@@ -4,8 +4,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QFile;
 class QFileDevice;
 class QIODevice;
 
@@ -25,6 +27,20 @@ constexpr int posunBunky(int x, int y) {
 // Number of rooms in a file of this length, or -1 when the length is not a
 // whole number of records.
 qint64 pocetMistnosti(qint64 delkaSouboru);
+
+// Opens an existing regular file for reading; a folder or a FIFO (which would
+// block until someone writes to it) is refused with a reason.
+bool otevriProCteni(QFile &soubor, QString *duvod = nullptr);
+
+// The whole records of rooms od .. od + pocet - 1, read with a single call.
+// Fails, saying why, when any of them lies (partly) outside the file.
+std::optional<QByteArray> nactiZaznamy(QIODevice &soubor, qint64 od, qint64 pocet,
+                                       QString *duvod = nullptr);
+
+// The name of a record (all 50 characters) and its cells, put into the area
+// of `mistnost`; the record must be whole.
+QString nazevZaznamu(QByteArrayView zaznam);
+void bunkyZaznamu(QByteArrayView zaznam, Mistnost &mistnost);
 
 // Reads the 50-character name of room n (counted from 1), trailing spaces
 // included. Returns nothing when the room lies (partly) outside the file or
@@ -55,5 +71,35 @@ bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &
 // bytes left in Qt's write buffer would reach the disk after the cut-back.
 bool pripojMistnost(QFileDevice &soubor, const QString &nazev, const Mistnost &mistnost,
                     QString *duvod = nullptr);
+
+// An append written in as many pieces as the caller likes that lands whole or
+// not at all: until dokonci() succeeds, a failed write or the end of the
+// object cuts the file back to its old length (a file created here is
+// removed). Earlier bytes are never rewritten.
+class Pripojeni {
+public:
+    explicit Pripojeni(const QString &cesta);
+    ~Pripojeni();
+    Pripojeni(const Pripojeni &) = delete;
+    Pripojeni &operator=(const Pripojeni &) = delete;
+
+    // Opens the file, creating it when it is missing.
+    bool otevri(QString *duvod = nullptr);
+    // The length the file had when it was opened.
+    qint64 puvodniDelka() const { return puvodniDelka_; }
+    bool zapis(QByteArrayView data, QString *duvod = nullptr);
+    bool dokonci(QString *duvod = nullptr);
+
+private:
+    // Cuts the file back; false when that failed too.
+    bool vrat();
+
+    QString cesta_;
+    QString otevreny_; // the file itself, not a link to it
+    std::unique_ptr<QFile> soubor_;
+    qint64 puvodniDelka_ = 0;
+    bool existoval_ = false;
+    bool hotovo_ = false;
+};
 
 } // namespace vinula::roomfile

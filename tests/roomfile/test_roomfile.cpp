@@ -229,6 +229,34 @@ private slots:
     }
 #endif
 
+    void poKouskach_data() {
+        QTest::addColumn<qint64>("delka"); // -1: the file is missing
+        QTest::addColumn<bool>("dokoncit");
+        QTest::newRow("chybějící, dokončeno") << -1LL << true;
+        QTest::newRow("chybějící, nedokončeno") << -1LL << false;
+        QTest::newRow("1300, dokončeno") << 1300LL << true;
+        QTest::newRow("1300, nedokončeno") << 1300LL << false;
+    }
+
+    // An append in several pieces lands whole once finished; dropped before
+    // that, it leaves the file as it was, a file it created not at all.
+    void poKouskach() {
+        QFETCH(qint64, delka);
+        QFETCH(bool, dokoncit);
+        const QString soubor = adresar.filePath(QTest::currentDataTag());
+        const QByteArray predtim = vzorek(std::max(delka, 0LL));
+        QVERIFY(delka < 0 || zapis(soubor, predtim));
+        {
+            rf::Pripojeni pripojeni(soubor);
+            QVERIFY(pripojeni.otevri());
+            QCOMPARE(pripojeni.puvodniDelka(), std::max(delka, 0LL));
+            QVERIFY(pripojeni.zapis("první, ") && pripojeni.zapis("druhý"));
+            QVERIFY(!dokoncit || pripojeni.dokonci());
+        }
+        QCOMPARE(QFile::exists(soubor), delka >= 0 || dokoncit);
+        QCOMPARE(obsah(soubor), dokoncit ? predtim + "první, druhý" : predtim);
+    }
+
     void plnyDisk() {
         QFile plny(u"/dev/full"_s);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot call seek on a sequential"));

@@ -1,0 +1,139 @@
+#include "napoveda.h"
+
+#include "cisla.h"
+#include "prikazy.h"
+#include "slova.h"
+
+namespace vinula::mistnosti {
+
+namespace {
+
+const char *const programu =
+    R"(Použití: vinula-mistnosti PŘÍKAZ [VOLBY] ARGUMENTY…
+
+Vypíše, zkontroluje, nakreslí a přeskládá místnosti v souborech místností
+hry Vinula (soubory *.DAT editoru místností). Zdrojový soubor nikdy nezmění.
+
+Příkazy:
+  seznam SOUBOR… [--json]          vypíše místnosti souborů
+  kontrola SOUBOR…                 prověří místnosti před vydáním hry
+  obrazek SOUBOR [ČÍSLO] -o VÝSTUP.png [--mrizka]
+                                   nakreslí místnost, bez čísla arch všech
+  vyjmout SOUBOR ČÍSLA -o NOVÝ.DAT [--pripojit]
+                                   zkopíruje vybrané místnosti jinam
+
+Volby:
+  -h, --help       tato nápověda; za příkazem nápověda k příkazu
+  --version        verze programu
+
+Návratový kód: 0 v pořádku, 1 kontrola našla chybnou místnost, 2 chybný
+vstup nebo chyba při čtení či zápisu. Chyby se vypisují česky na standardní
+chybový výstup.
+)";
+
+const char *const seznamu =
+    R"(Použití: vinula-mistnosti seznam SOUBOR… [--json]
+
+Pro každý soubor vypíše počet místností a pak jednu místnost na řádek: číslo,
+název (bez mezer na konci), kde je vinula – (řádek, sloupec) jako v titulku
+editoru, „vinula chybí“ nebo počet vinul –, počet jídel a zdí a výsledek
+kontroly, kterou editor dělá před uložením: „v pořádku“ nebo jeho hlášení.
+
+Volby:
+  --json           totéž jako JSON pro skripty: pole souborů, každý s polem
+                   „mistnosti“ (cislo, nazev, vinuly, vinula {x, y} nebo null,
+                   jidla, zdi, v_poradku, kontrola)
+  -h, --help       tato nápověda
+
+Soubor, jehož délka není násobkem 650 bajtů, se ohlásí na chybovém výstupu
+a jeho celé místnosti se přesto vypíšou. Návratový kód 2, když některý soubor
+chybí, nejde přečíst nebo má takovou délku, jinak 0.
+)";
+
+const char *const kontroly =
+    R"(Použití: vinula-mistnosti kontrola SOUBOR…
+
+Prověří každou místnost každého souboru: musí projít kontrolou editoru před
+uložením (právě jedna vinula, aspoň jedno jídlo) a mít v ploše jen kódy
+předmětů z katalogu. Každou chybnou místnost vypíše s důvodem, za každým
+souborem shrnutí.
+
+Návratový kód: 0, když jsou všechny místnosti v pořádku; 1, když je některá
+chybná; 2, když soubor chybí, nejde přečíst nebo jeho délka není násobkem
+650 bajtů (jeho celé místnosti se přesto prověří).
+
+Volby:
+  -h, --help       tato nápověda
+)";
+
+const char *const obrazku =
+    R"(Použití: vinula-mistnosti obrazek SOUBOR [ČÍSLO] -o VÝSTUP.png [--mrizka]
+
+Nakreslí místnost ČÍSLO tak, jak ji ukazuje plocha editoru: 600 × 400 bodů,
+tytéž obrázky předmětů. Bez čísla nakreslí arch všech místností souboru
+v řadách, každou v poloviční velikosti s číslem a názvem pod ní; arch pojme
+nejvýš %1, větší soubor rozdělte příkazem vyjmout.
+
+Volby:
+  -o, --vystup VÝSTUP   obrázek PNG, který se vytvoří; existující soubor se
+                        nikdy nepřepíše
+  --mrizka              s čarami mřížky jako v editoru
+  -h, --help            tato nápověda
+
+Obrázek se objeví celý, nebo vůbec. Návratový kód 2 při chybném vstupu nebo
+chybě zápisu.
+)";
+
+const char *const vyjmuti =
+    R"(Použití: vinula-mistnosti vyjmout SOUBOR ČÍSLA -o NOVÝ.DAT [--pripojit]
+
+Zkopíruje místnosti SOUBORU jmenované ČÍSLY bajt po bajtu do nového souboru
+místností, v daném pořadí. Tak lze místnosti přeskládat, vynechat, zdvojit
+nebo spojit dva soubory. Zdrojový soubor se nezmění.
+
+ČÍSLA jsou čísla místností od 1 a úseky od-do oddělené čárkami, bez mezer,
+např. 3,1,5-7: místnosti 3, 1, 5, 6 a 7. Úsek 9-7 jde pozpátku (9, 8, 7),
+čísla se smějí opakovat. Prázdná položka, znaménko, neúplný úsek („3-“) nebo
+číslo mimo místnosti souboru odmítne celý seznam. Seznam smí jmenovat
+nejvýš %1.
+
+Volby:
+  -o, --vystup NOVÝ.DAT   soubor, který se vytvoří; existující soubor se bez
+                          --pripojit nikdy nepřepíše
+  --pripojit              připojí místnosti na konec existujícího souboru
+                          místností (chybí-li, vytvoří ho)
+  -h, --help              tato nápověda
+
+Nový soubor se objeví celý, nebo vůbec; nepovedené připojení vrátí soubor na
+jeho původní délku. Návratový kód 2 při chybném vstupu nebo chybě zápisu.
+)";
+
+} // namespace
+
+QString napoveda(Druh druh) {
+    switch (druh) {
+    case Druh::zadny:
+        return QString::fromUtf8(programu);
+    case Druh::seznam:
+        return QString::fromUtf8(seznamu);
+    case Druh::kontrola:
+        return QString::fromUtf8(kontroly);
+    case Druh::obrazek:
+        return QString::fromUtf8(obrazku).arg(mistnosti(nejviceNaArchu));
+    case Druh::vyjmout:
+        return QString::fromUtf8(vyjmuti).arg(mistnosti(nejviceVSeznamu));
+    }
+    return {};
+}
+
+QString odkazNaNapovedu(Druh druh) {
+    if (druh == Druh::zadny)
+        return QStringLiteral("Nápověda: vinula-mistnosti --help");
+    return QStringLiteral("Nápověda: vinula-mistnosti %1 --help").arg(jmeno(druh));
+}
+
+QString verze() {
+    return QStringLiteral("vinula-mistnosti " VINULA_VERZE);
+}
+
+} // namespace vinula::mistnosti

@@ -1,0 +1,139 @@
+#include "prikazy.h"
+
+#include "room/roomfile.h"
+#include "slova.h"
+#include "zdroj.h"
+
+#include <QFileInfo>
+
+namespace vinula::mistnosti {
+
+namespace {
+
+enum class Kopie { hotovo, chybaCteni, chybaZapisu };
+
+// Copies the rooms into `zapis` in blocks of about 650 kB, so that memory
+// does not grow with the list. A failed read says why in *duvodCteni.
+Kopie zkopiruj(Zdroj &zdroj, const QList<Usek> &useky,
+               const std::function<bool(QByteArrayView)> &zapis, QString *duvodCteni) {
+    constexpr qsizetype davka = 1000 * roomfile::delkaZaznamu;
+    QByteArray data;
+    data.reserve(davka);
+    bool zapsano = true;
+    const auto prijmi = [&](qint64, QByteArrayView zaznam) {
+        data.append(zaznam);
+        if (data.size() < davka)
+            return true;
+        zapsano = zapis(data);
+        data.clear();
+        return zapsano;
+    };
+    for (const Usek &usek : useky)
+        if (!zdroj.projdi(usek, prijmi, duvodCteni))
+            return zapsano ? Kopie::chybaCteni : Kopie::chybaZapisu;
+    if (!data.isEmpty() && !zapis(data))
+        return Kopie::chybaZapisu;
+    return Kopie::hotovo;
+}
+
+// "místnost č. 4" or "místnosti č. 4–7": the numbers the rooms have in the
+// output.
+QString cislaMistnosti(qint64 prvni, qint64 pocet) {
+    if (pocet == 1)
+        return QStringLiteral("místnost č. %1").arg(prvni);
+    return QStringLiteral("místnosti č. %1–%2").arg(prvni).arg(prvni + pocet - 1);
+}
+
+bool stejnySoubor(const QString &a, const QString &b) {
+    const QFileInfo prvni(a), druhy(b);
+    return prvni.exists() && druhy.exists() &&
+           prvni.canonicalFilePath() == druhy.canonicalFilePath();
+}
+
+} // namespace
+
+int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
+    const QString &zadana = prikaz.zbytek[0];
+    const QString cesta = proUzivatele(zadana);
+    const QString vystup = proUzivatele(prikaz.vystup);
+    Zdroj zdroj(zadana);
+    QString duvod;
+    if (!zdroj.otevriCely(&duvod)) {
+        ohlas(kanaly, cesta, duvod);
+        return chybnyVstup;
+    }
+    const auto useky = rozeberCisla(prikaz.zbytek[1], zdroj.pocet(), &duvod);
+    if (!useky) {
+        ohlas(kanaly, cesta, duvod);
+        return chybnyVstup;
+    }
+    qint64 pocet = 0;
+    for (const Usek &usek : *useky)
+        pocet += usek.delka();
+    if (stejnySoubor(prikaz.vystup, zadana)) {
+        ohlas(kanaly, vystup,
+              QStringLiteral("výstup je tentýž soubor jako zdroj, zdroj se nemění"));
+        return chybnyVstup;
+    }
+
+    Kopie kopie = Kopie::hotovo;
+    QString duvodCteni;
+    if (!prikaz.pripojit) {
+        if (const QString zabrany = zabranyVystup(prikaz.vystup); !zabrany.isEmpty()) {
+            ohlas(kanaly, vystup,
+                  zabrany + QStringLiteral("; připojit k němu lze volbou --pripojit"));
+            return chybnyVstup;
+        }
+        const bool ok = zapisNovy(
+            prikaz.vystup,
+            [&](QIODevice &soubor, QString *) {
+                const auto zapis = [&soubor](QByteArrayView data) {
+                    return soubor.write(data.data(), data.size()) == data.size();
+                };
+                kopie = zkopiruj(zdroj, *useky, zapis, &duvodCteni);
+                return kopie == Kopie::hotovo;
+            },
+            &duvod);
+        if (kopie == Kopie::chybaCteni) {
+            ohlas(kanaly, cesta, duvodCteni + QStringLiteral("; výstupní soubor nevznikl"));
+            return chybnyVstup;
+        }
+        if (!ok) {
+            ohlas(kanaly, vystup, duvod);
+            return chybnyVstup;
+        }
+        kanaly.ven << vystup << ": vytvořen, " << cislaMistnosti(1, pocet) << '\n';
+        return uspech;
+    }
+
+    roomfile::Pripojeni pripojeni(prikaz.vystup);
+    if (!pripojeni.otevri(&duvod)) {
+        ohlas(kanaly, vystup, duvod);
+        return chybnyVstup;
+    }
+    // Dropping `pripojeni` without dokonci() leaves the file as it was.
+    const qint64 predtim = roomfile::pocetMistnosti(pripojeni.puvodniDelka());
+    if (predtim < 0) {
+        ohlas(kanaly, vystup,
+              QStringLiteral("délka %1 není násobkem 650, není to soubor místností; nic se "
+                             "nepřipojilo")
+                  .arg(pocetSlovy(pripojeni.puvodniDelka(), "bajt", "bajty", "bajtů")));
+        return chybnyVstup;
+    }
+    kopie = zkopiruj(
+        zdroj, *useky, [&](QByteArrayView data) { return pripojeni.zapis(data, &duvod); },
+        &duvodCteni);
+    if (kopie == Kopie::chybaCteni) {
+        ohlas(kanaly, cesta, duvodCteni + QStringLiteral("; nic se nepřipojilo"));
+        return chybnyVstup;
+    }
+    if (kopie == Kopie::chybaZapisu || !pripojeni.dokonci(&duvod)) {
+        ohlas(kanaly, vystup, duvod);
+        return chybnyVstup;
+    }
+    kanaly.ven << vystup << ": připojen" << (pocet == 1 ? "a " : "y ")
+               << cislaMistnosti(predtim + 1, pocet) << '\n';
+    return uspech;
+}
+
+} // namespace vinula::mistnosti

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QTextStream>
+#include <functional>
+
+class QIODevice;
+
+// Where the sub-commands print, and how they create their output files.
+namespace vinula::mistnosti {
+
+// The exit statuses.
+constexpr int uspech = 0;
+constexpr int chybnaMistnost = 1; // kontrola found a faulty room
+constexpr int chybnyVstup = 2;    // bad input, or reading or writing failed
+
+struct Kanaly {
+    QTextStream &ven;   // results
+    QTextStream &chyby; // messages, one line each, naming what they are about
+};
+
+// "vinula-mistnosti: KDE: DUVOD" on the error channel.
+void ohlas(const Kanaly &kanaly, const QString &kde, const QString &duvod);
+
+// A path as the user's system writes it.
+QString proUzivatele(const QString &cesta);
+
+// Why an output file may not be created, or an empty text: it must not
+// exist, not even as a dangling link.
+QString zabranyVystup(const QString &cesta);
+
+// Creates a file that appears whole or not at all: `zapis` writes into a
+// temporary file beside it, which takes the name only when all went well.
+// When `zapis` fails it may say why; a failed write says so itself.
+bool zapisNovy(const QString &cesta, const std::function<bool(QIODevice &, QString *)> &zapis,
+               QString *duvod);
+
+QString chybaZapisu();
+
+} // namespace vinula::mistnosti
