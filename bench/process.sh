@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Whole-process figures of the editor beside those of a bare Qt Widgets
 # window, on a private Xvfb: time from launch until the window is shown,
-# resident memory after start, and processor time over 10 idle seconds.
+# resident memory after start, and the cost of 10 idle seconds beside the
+# same window running an empty 20 ms timer: the floor for a program that
+# must wake fifty times a second.
 # Usage: process.sh <editor binary> <bare window binary>
 set -euo pipefail
 editor=$1
@@ -67,8 +69,9 @@ started() {
 }
 
 # The idle editor and the bare window with an empty 20 ms timer side by side,
-# over the same seconds, so that the machine's ups and downs hit both alike.
-# Prints "editor_percent timer_percent".
+# over the same seconds. Prints "editor_percent timer_percent". On a virtual
+# machine two identical processes measured so differ by up to a third, so
+# these figures are for information; the target is judged below.
 idle_side_by_side() {
     local e t e0 t0 e1 t1
     e=$(started "$editor" '^Vinula - editor') || return 1
@@ -82,6 +85,30 @@ idle_side_by_side() {
         'BEGIN { printf "%.3f %.3f\n", e / (s * 1e9) * 100, t / (s * 1e9) * 100 }'
 }
 
+# idle_instructions <binary> <title> [arguments]: the instructions a program
+# runs in `idle_seconds` of idling once its window shows, counted by
+# callgrind. Unlike processor time this is the same from run to run (within
+# about 1 %), so the idle editor is judged by it against the bare timer.
+idle_instructions() {
+    local dir pid
+    dir=$(mktemp -d)
+    valgrind --tool=callgrind --callgrind-out-file="$dir/cg.%p" "$1" "${@:3}" \
+        >/dev/null 2>"$dir/log" &
+    pid=$!
+    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
+        sleep 0.1
+        kill -0 $pid 2>/dev/null || { echo "did not start: $1" >&2; cat "$dir/log" >&2; return 1; }
+    done
+    sleep 3
+    callgrind_control --zero $pid >/dev/null 2>&1
+    sleep "$idle_seconds"
+    callgrind_control --dump $pid >/dev/null 2>&1
+    until grep -qs '^summary:' "$dir"/cg.$pid.*; do sleep 0.1; done
+    kill $pid; wait $pid 2>/dev/null || true
+    awk '/^summary:/ { print $2; exit }' "$dir"/cg.$pid.*
+    rm -rf "$dir"
+}
+
 # Start-up is noisy: take the best of three launches of each.
 best_of_three() {
     local best="" line
@@ -93,21 +120,23 @@ best_of_three() {
 }
 
 read -r _ e_rss _ < <(IDLE_SECONDS=0 measure "$editor" '^Vinula - editor')
-read -r _ b_rss b_cpu < <(measure "$bare" '^bare window$')
+read -r _ b_rss _ < <(IDLE_SECONDS=0 measure "$bare" '^bare window$')
 # The same window with an empty 20 ms timer: what fifty wake-ups a second
 # cost on this machine before the editor does anything.
 read -r e_cpu t_cpu < <(idle_side_by_side)
+e_ins=$(idle_instructions "$editor" '^Vinula - editor')
+t_ins=$(idle_instructions "$bare" '^bare window$' --tick)
 e_start=$(best_of_three "$editor" '^Vinula - editor')
 b_start=$(best_of_three "$bare" '^bare window$')
 
-awk -v tc="$t_cpu" -v es="$e_start" -v bs="$b_start" -v er="$e_rss" -v br="$b_rss" -v ec="$e_cpu" -v bc="$b_cpu" '
+awk -v tc="$t_cpu" -v ei="$e_ins" -v ti="$t_ins" -v es="$e_start" -v bs="$b_start" -v er="$e_rss" -v br="$b_rss" -v ec="$e_cpu" '
 function verdict(ok) { return ok ? "ok" : "OVER" }
 BEGIN {
     printf "%-34s %12s %12s %8s   %s\n", "whole process", "editor", "bare window", "ratio", "target"
     printf "%-34s %9d ms %9d ms %8.2f   %s %s\n", "launch until window shown", es, bs, es / bs, "<= 1.25x", verdict(es <= 1.25 * bs)
     printf "%-34s %9.1f MB %9.1f MB %8.2f   %s %s\n", "resident memory after start", er / 1024, br / 1024, er / br, "<= 1.3x", verdict(er <= 1.3 * br)
-    printf "%-34s %10.3f %% %10.3f %%            %s\n", "processor, 10 idle seconds", ec, bc, "(the bare window has no timer)"
     # Fifty wake-ups a second for the tick are the floor: the idle editor is
     # judged against the same window with an empty 20 ms timer, in this run.
-    printf "%-34s %10.3f %% %10.3f %% %8.2f   %s %s\n", "processor, idle, against a 20 ms timer", ec, tc, tc > 0 ? ec / tc : 0, "<= 1.15x", verdict(tc > 0 && ec <= 1.15 * tc)
+    printf "%-34s %10.3f %% %10.3f %%            %s\n", "processor, 10 idle s (a 20 ms timer)", ec, tc, "(varies by a third)"
+    printf "%-34s %9.2f M  %9.2f M  %8.2f   %s %s\n", "instructions, 10 idle s (the same)", ei / 1e6, ti / 1e6, ei / ti, "<= 1.15x", verdict(ei <= 1.15 * ti)
 }'

@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-extra          # the condensed face the file dialogs' fixed layouts need
     xvfb xdotool                # the end-to-end tests: a real X server and input
     clang libclang-rt-14-dev    # the fuzz target (libFuzzer, sanitizers)
+    valgrind                    # the benchmarks count instructions with callgrind
 )
 
 missing=()
