@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,8 +18,8 @@
 namespace vinula {
 
 Nacteni::Nacteni(QWidget *parent)
-    : QDialog(parent), seznamy(new Seznamy(this)), Dir1(seznamy->Dir1), File1(seznamy->File1),
-      Drive1(seznamy->Drive1),
+    : SouborovyDialog(parent), seznamy(new Seznamy(this)), Dir1(seznamy->Dir1),
+      File1(seznamy->File1), Drive1(seznamy->Drive1),
       Label1(novyPopisek(this, "Label1", QStringLiteral("Název zvolené místnosti : "),
                          zTwipu(105, 3045, 1905, 225))),
       popisek(novyPopisek(this, "popisek", QString(), zTwipu(2205, 3045, 2325, 225))),
@@ -142,13 +141,6 @@ void Nacteni::Command1_Click() {
     promenne.nazev_souboru = vybrany;
     promenne.pozadavek_nacteni = true;
     accept();
-}
-
-void Nacteni::keyPressEvent(QKeyEvent *event) {
-    // Neither button is the window's cancel button, so Esc closes nothing.
-    if (event->matches(QKeySequence::Cancel))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void Nacteni::Command2_Click() {

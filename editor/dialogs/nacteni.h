@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "souborovy.h"
+
 #include <optional>
 
 class QComboBox;
@@ -17,7 +18,7 @@ class SeznamSouboru;
 // The load dialog `nacteni`: a room file and the number of a room in it.
 // It shows the file's room count and the chosen room's name; OK only leaves
 // a load request in `promenne`, the tick reads the room.
-class Nacteni : public QDialog {
+class Nacteni : public SouborovyDialog {
     Q_OBJECT
 public:
     explicit Nacteni(QWidget *parent = nullptr);
@@ -47,9 +48,6 @@ public:
     qint64 delka = 0;
     // The chosen room's name as stored (50 characters), or empty.
     QString zvoleny_nazev;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // The room typed in Text1 when it is one of the rooms of the file read

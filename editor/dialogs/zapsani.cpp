@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,9 +18,10 @@
 namespace vinula {
 
 Zapsani::Zapsani(QWidget *parent)
-    : QDialog(parent), seznamy(new Seznamy(this)), Drive1(seznamy->Drive1), Dir1(seznamy->Dir1),
-      File1(seznamy->File1), Label1(novyPopisek(this, "Label1", QStringLiteral("Název souboru"),
-                                                zTwipu(105, 2655, 1275, 225))),
+    : SouborovyDialog(parent), seznamy(new Seznamy(this)), Drive1(seznamy->Drive1),
+      Dir1(seznamy->Dir1), File1(seznamy->File1),
+      Label1(novyPopisek(this, "Label1", QStringLiteral("Název souboru"),
+                         zTwipu(105, 2655, 1275, 225))),
       Label2(novyPopisek(this, "Label2", QStringLiteral("Název místnosti"),
                          zTwipu(105, 2970, 1275, 225))),
       Text1(new QLineEdit(this)), Text2(new QLineEdit(this)),
@@ -112,13 +112,6 @@ void Zapsani::Command1_Click() {
     promenne.soubor_zapsani = cesta;
     promenne.nazev_mistnosti = Text2->text();
     accept();
-}
-
-void Zapsani::keyPressEvent(QKeyEvent *event) {
-    // Neither button is the window's cancel button, so Esc closes nothing.
-    if (event->matches(QKeySequence::Cancel))
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 void Zapsani::Command2_Click() {

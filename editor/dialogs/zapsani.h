@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "souborovy.h"
 
 class QComboBox;
 class QLabel;
@@ -15,7 +15,7 @@ class SeznamSouboru;
 
 // The save dialog `zapsani`: a directory, a file name and the room's name.
 // OK only leaves a save request in `promenne`; the tick appends the room.
-class Zapsani : public QDialog {
+class Zapsani : public SouborovyDialog {
     Q_OBJECT
 public:
     explicit Zapsani(QWidget *parent = nullptr);
@@ -36,9 +36,6 @@ public:
     QPushButton *Command1;
     QPushButton *Command2;
     QLabel *Label3;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace vinula

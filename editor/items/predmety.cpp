@@ -22,21 +22,6 @@ constexpr std::array<int, 7> radky = {28, 49, 84, 105, 126, 147, 168};
 // Room left between the palette and the main window.
 constexpr int mezera = 8;
 
-// The name the design gives the picture of a code: Image16 the vinula,
-// Image2 to Image9 and Image74 the walls, Image10 to Image15 and Image17 to
-// Image73 the food, Image1 the free floor.
-QString jmenoObrazku(int kod) {
-    int cislo = 1;
-    if (katalog::jeVinula(kod))
-        cislo = 16;
-    else if (katalog::jeZed(kod))
-        cislo = kod == katalog::prvniZed + katalog::pocetZdi - 1 ? 74 : 2 + kod - katalog::prvniZed;
-    else if (katalog::jeJidlo(kod))
-        cislo = kod < katalog::prvniJidlo + 6 ? 10 + kod - katalog::prvniJidlo
-                                              : 17 + kod - katalog::prvniJidlo - 6;
-    return QStringLiteral("Image%1").arg(cislo);
-}
-
 } // namespace
 
 ObrazekPredmetu::ObrazekPredmetu(int kod, QWidget *parent)
@@ -75,7 +60,7 @@ Predmety::Predmety(QWidget *parent)
             if (kod < 0)
                 continue;
             auto *o = new ObrazekPredmetu(kod, this);
-            o->setObjectName(jmenoObrazku(kod));
+            o->setObjectName(QStringLiteral("Image"));
             o->move(levyOkraj + rozestup * sloupec, radky[static_cast<std::size_t>(radek)]);
             connect(o, &QAbstractButton::clicked, this, [this, index] { Image_Click(index); });
             Image[static_cast<std::size_t>(index++)] = o;

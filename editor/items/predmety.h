@@ -57,8 +57,7 @@ public:
     static int kodNaMiste(int radek, int sloupec);
 
     // One control array, in the order of the layout: row by row, each row
-    // from the left. Each picture also carries its control's own name
-    // (Image1 the six free-floor pictures, Image16 the vinula, ...).
+    // from the left.
     std::array<ObrazekPredmetu *, pocetObrazku> Image{};
 
     QLabel *Label1 = nullptr;
