@@ -206,27 +206,6 @@ private slots:
         QVERIFY(r.skonci());
     }
 
-    // The help window opened by its key while the left button is held takes the release;
-    // once it is closed, moves with no button held paint nothing.
-    void prerusenyTah() {
-        Ridic r;
-        QVERIFY(r.spust() && r.zvol(4, 0, 52));
-        QByteArray m(600, 0);
-        m[20 * 3 + 4] = 52;
-        najed(r.stred(3, 4), {"mousedown", "1"});
-        QVERIFY(pockej([&] { return r.mistnost() == m; }));
-        const QString navod = r.otevri("F1", "^Popis editoru$");
-        xdo({"mouseup", "1"});
-        najed(geometrie(navod).topLeft() + QPoint(300, 100), {"click", "1"});
-        QVERIFY(zavreno("^Popis editoru$"));
-        for (int cx = 4; cx <= 12; ++cx)
-            najed(r.stred(cx, 4));
-        // A stroke of its own after the moves: once it shows, so would anything they painted.
-        m[20 * 20 + 10] = 52;
-        QVERIFY(r.drz(20, 10, m));
-        QVERIFY(r.skonci());
-    }
-
     // F3 loads room 2 of a file written here byte by byte; then twelve walls scattered at
     // random land on free cells, counted on the screen.
     void nacteniARozmisteni() {

@@ -45,25 +45,6 @@ private slots:
         }
     }
 
-    void trida_data() {
-        QTest::addColumn<int>("kod");
-        QTest::addColumn<char>("trida"); // Volno, vinula Hlava, Zed, Jidlo or '-'
-        const std::pair<int, char> hranice[] = {{0, 'V'},   {1, 'H'},   {2, '-'},   {49, '-'},
-                                                {50, 'Z'},  {58, 'Z'},  {59, 'Z'},  {99, 'Z'},
-                                                {100, 'J'}, {162, 'J'}, {163, 'J'}, {255, 'J'}};
-        for (const auto &[kod, trida] : hranice)
-            QTest::addRow("%d", kod) << kod << trida;
-    }
-    // The four class tests at their bounds: 59 and 163 pass them with no name or picture.
-    void trida() {
-        QFETCH(int, kod);
-        QFETCH(char, trida);
-        QCOMPARE(katalog::jeVolno(kod), trida == 'V');
-        QCOMPARE(katalog::jeVinula(kod), trida == 'H');
-        QCOMPARE(katalog::jeZed(kod), trida == 'Z');
-        QCOMPARE(katalog::jeJidlo(kod), trida == 'J');
-    }
-
     // A full redraw of a room holding every code over the grid: each picture covers exactly
     // its cell and the grid lines along its left and top edges; codes 2..49 leave the cell as
     // it was. Nothing is drawn for the ring.
