@@ -17,12 +17,6 @@ constexpr std::array<std::pair<Druh, const char *>, 4> prikazy = {{
     {Druh::vyjmout, "vyjmout"},
 }};
 
-std::optional<Prikaz> odmitni(QString *duvod, const QString &text) {
-    if (duvod)
-        *duvod = text;
-    return std::nullopt;
-}
-
 // Checks what the sub-command needs once every argument is read: its files
 // and numbers (at least, at most) and whether it writes an output.
 std::optional<Prikaz> over(Prikaz prikaz, QString *duvod) {

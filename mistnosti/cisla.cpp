@@ -6,12 +6,6 @@ namespace vinula::mistnosti {
 
 namespace {
 
-bool odmitni(QString *duvod, const QString &text) {
-    if (duvod)
-        *duvod = text;
-    return false;
-}
-
 QString mimoSoubor(QStringView cislo, qint64 pocet) {
     if (pocet == 0)
         return QStringLiteral("místnost %1 v souboru není, soubor nemá žádnou místnost").arg(cislo);
@@ -21,18 +15,14 @@ QString mimoSoubor(QStringView cislo, qint64 pocet) {
 } // namespace
 
 std::optional<qint64> rozeberCislo(QStringView text, qint64 pocet, QString *duvod) {
-    if (text.isEmpty()) {
-        odmitni(duvod, QStringLiteral("chybí číslo místnosti"));
-        return std::nullopt;
-    }
+    if (text.isEmpty())
+        return odmitni(duvod, QStringLiteral("chybí číslo místnosti"));
     qint64 hodnota = 0;
     bool prilisVelke = false;
     for (const QChar znak : text) {
-        if (znak < u'0' || znak > u'9') {
-            odmitni(duvod,
-                    QStringLiteral("%1 není číslo místnosti").arg(vUvozovkach(text.toString())));
-            return std::nullopt;
-        }
+        if (znak < u'0' || znak > u'9')
+            return odmitni(
+                duvod, QStringLiteral("%1 není číslo místnosti").arg(vUvozovkach(text.toString())));
         // Once past pocet the value is not needed any more, only the check
         // that every character is a digit.
         if (!prilisVelke) {
@@ -40,30 +30,22 @@ std::optional<qint64> rozeberCislo(QStringView text, qint64 pocet, QString *duvo
             prilisVelke = hodnota > pocet;
         }
     }
-    if (hodnota == 0 && !prilisVelke) {
-        odmitni(duvod, QStringLiteral("místnosti se číslují od 1, ne od %1").arg(text));
-        return std::nullopt;
-    }
-    if (prilisVelke) {
-        odmitni(duvod, mimoSoubor(text, pocet));
-        return std::nullopt;
-    }
+    if (prilisVelke)
+        return odmitni(duvod, mimoSoubor(text, pocet));
+    if (hodnota == 0)
+        return odmitni(duvod, QStringLiteral("místnosti se číslují od 1, ne od %1").arg(text));
     return hodnota;
 }
 
 std::optional<QList<Usek>> rozeberCisla(QStringView text, qint64 pocet, QString *duvod) {
-    if (text.isEmpty()) {
-        odmitni(duvod, QStringLiteral("seznam čísel místností je prázdný"));
-        return std::nullopt;
-    }
+    if (text.isEmpty())
+        return odmitni(duvod, QStringLiteral("seznam čísel místností je prázdný"));
     QList<Usek> useky;
     qint64 celkem = 0;
     for (const QStringView polozka : text.tokenize(u',')) {
-        if (polozka.isEmpty()) {
-            odmitni(duvod, QStringLiteral("v seznamu čísel %1 je prázdná položka")
-                               .arg(vUvozovkach(text.toString())));
-            return std::nullopt;
-        }
+        if (polozka.isEmpty())
+            return odmitni(duvod, QStringLiteral("v seznamu čísel %1 je prázdná položka")
+                                      .arg(vUvozovkach(text.toString())));
         const qsizetype pomlcka = polozka.indexOf(u'-');
         Usek usek;
         if (pomlcka < 0) {
@@ -74,11 +56,9 @@ std::optional<QList<Usek>> rozeberCisla(QStringView text, qint64 pocet, QString 
         } else {
             const QStringView od = polozka.first(pomlcka);
             const QStringView po = polozka.sliced(pomlcka + 1);
-            if (od.isEmpty() || po.isEmpty() || po.contains(u'-')) {
-                odmitni(duvod, QStringLiteral("%1 není úsek čísel od-do")
-                                   .arg(vUvozovkach(polozka.toString())));
-                return std::nullopt;
-            }
+            if (od.isEmpty() || po.isEmpty() || po.contains(u'-'))
+                return odmitni(duvod, QStringLiteral("%1 není úsek čísel od-do")
+                                          .arg(vUvozovkach(polozka.toString())));
             const auto zacatek = rozeberCislo(od, pocet, duvod);
             if (!zacatek)
                 return std::nullopt;
@@ -90,12 +70,10 @@ std::optional<QList<Usek>> rozeberCisla(QStringView text, qint64 pocet, QString 
         // Each run is at most pocet long, so the sum stops growing well
         // before it could overflow.
         celkem += usek.delka();
-        if (celkem > nejviceVSeznamu) {
-            odmitni(
+        if (celkem > nejviceVSeznamu)
+            return odmitni(
                 duvod,
                 QStringLiteral("seznam čísel jmenuje víc než %1").arg(mistnosti(nejviceVSeznamu)));
-            return std::nullopt;
-        }
         useky.append(usek);
     }
     return useky;

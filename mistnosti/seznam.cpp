@@ -67,7 +67,8 @@ bool vypisJson(Zdroj &zdroj, const QString &cesta, const QString &chyba, const K
 }
 
 bool vypisText(Zdroj &zdroj, const QString &cesta, const Kanaly &kanaly, QString *duvod) {
-    // A first pass for the width of the name column; names are cheap to read.
+    // A first pass for the width of the name column, rather than holding
+    // every line until the widest name is known.
     qsizetype sirkaNazvu = 0;
     if (!zdroj.projdi(
             [&](qint64, QByteArrayView zaznam) {

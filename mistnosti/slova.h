@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace vinula::mistnosti {
 
@@ -14,6 +15,13 @@ inline QString mistnosti(qint64 pocet) {
 // Text in the Czech quotes „ and “.
 inline QString vUvozovkach(const QString &text) {
     return QStringLiteral("„%1“").arg(text);
+}
+
+// A refusal: says why in *duvod, when asked, and is the empty result.
+inline std::nullopt_t odmitni(QString *duvod, const QString &text) {
+    if (duvod)
+        *duvod = text;
+    return std::nullopt;
 }
 
 } // namespace vinula::mistnosti

@@ -87,22 +87,26 @@ std::optional<QByteArray> nactiZacatek(QIODevice &soubor, qint64 n, qint64 delka
     return data;
 }
 
-// Writes after the file's last byte; when the write fails, cuts the file back
-// to `delkaPredtim`, the length it had before the append began.
-bool zapisNeboVrat(QFileDevice &soubor, QByteArrayView data, qint64 delkaPredtim, QString *duvod) {
+// Writes after the file's last byte; cutting back after a failure is the
+// caller's, who knows the length to go back to.
+bool zapisNaKonec(QFileDevice &soubor, QByteArrayView data) {
     BezTextovehoRezimu binarne(soubor);
-    if (!soubor.openMode().testFlag(QIODevice::Append) && !soubor.seek(soubor.size())) {
-        nastavDuvod(duvod, chybaZapisu());
+    if (!soubor.openMode().testFlag(QIODevice::Append) && !soubor.seek(soubor.size()))
+        return false;
+    return soubor.write(data.data(), data.size()) == data.size();
+}
+
+// Only a regular file: opening a FIFO would block until someone writes to it.
+bool obycejnySoubor(const QFileInfo &info, QString *duvod) {
+    if (info.isDir()) {
+        nastavDuvod(duvod, QStringLiteral("zadaná cesta vede ke složce, ne k souboru"));
         return false;
     }
-    if (soubor.write(data.data(), data.size()) == data.size())
-        return true;
-    if (soubor.size() != delkaPredtim && !soubor.resize(delkaPredtim)) {
-        nastavDuvod(duvod, nevracenaDelka());
+    if (!info.isFile()) {
+        nastavDuvod(duvod, QStringLiteral("zadaná cesta nevede k obyčejnému souboru"));
         return false;
     }
-    nastavDuvod(duvod, chybaZapisu());
-    return false;
+    return true;
 }
 
 } // namespace
@@ -113,14 +117,8 @@ bool otevriProCteni(QFile &soubor, QString *duvod) {
         nastavDuvod(duvod, QStringLiteral("soubor neexistuje"));
         return false;
     }
-    if (info.isDir()) {
-        nastavDuvod(duvod, QStringLiteral("zadaná cesta vede ke složce, ne k souboru"));
+    if (!obycejnySoubor(info, duvod))
         return false;
-    }
-    if (!info.isFile()) {
-        nastavDuvod(duvod, QStringLiteral("zadaná cesta nevede k obyčejnému souboru"));
-        return false;
-    }
     if (!soubor.open(QIODevice::ReadOnly)) {
         nastavDuvod(duvod, QStringLiteral("soubor nelze otevřít"));
         return false;
@@ -138,7 +136,7 @@ std::optional<QString> nactiNazev(QIODevice &soubor, qint64 n, QString *duvod) {
     const auto data = nactiZacatek(soubor, n, delkaNazvu, duvod);
     if (!data)
         return std::nullopt;
-    return cp1250::dekoduj(*data);
+    return nazevZaznamu(*data);
 }
 
 std::optional<QString> nactiNazev(const QString &cesta, qint64 n, QString *duvod) {
@@ -211,7 +209,12 @@ bool pripojMistnost(QFileDevice &soubor, const QString &nazev, const Mistnost &m
         nastavDuvod(duvod, QStringLiteral("soubor je otevřen s vyrovnávací pamětí"));
         return false;
     }
-    return zapisNeboVrat(soubor, zaznam(nazev, mistnost), soubor.size(), duvod);
+    const qint64 predtim = soubor.size();
+    if (zapisNaKonec(soubor, zaznam(nazev, mistnost)))
+        return true;
+    const bool vraceno = soubor.size() == predtim || soubor.resize(predtim);
+    nastavDuvod(duvod, vraceno ? chybaZapisu() : nevracenaDelka());
+    return false;
 }
 
 bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
@@ -235,14 +238,8 @@ bool Pripojeni::otevri(QString *duvod) {
     }
     const QFileInfo info(cesta_);
     existoval_ = info.exists();
-    if (existoval_ && info.isDir()) {
-        nastavDuvod(duvod, QStringLiteral("zadaná cesta vede ke složce, ne k souboru"));
+    if (existoval_ && !obycejnySoubor(info, duvod))
         return false;
-    }
-    if (existoval_ && !info.isFile()) {
-        nastavDuvod(duvod, QStringLiteral("zadaná cesta nevede k obyčejnému souboru"));
-        return false;
-    }
     // Unbuffered: bytes left in Qt's write buffer would reach the disk after
     // a cut-back.
     auto soubor = std::make_unique<QFile>(cesta_);
@@ -263,10 +260,9 @@ bool Pripojeni::zapis(QByteArrayView data, QString *duvod) {
         nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
         return false;
     }
-    if (zapisNeboVrat(*soubor_, data, puvodniDelka_, duvod))
+    if (zapisNaKonec(*soubor_, data))
         return true;
-    if (!vrat())
-        nastavDuvod(duvod, nevracenaDelka());
+    nastavDuvod(duvod, vrat() ? chybaZapisu() : nevracenaDelka());
     return false;
 }
 
