@@ -15,9 +15,6 @@
 using namespace vinula;
 
 namespace {
-constexpr QPoint znacka(505, 305); // a pixel off the cell centres and the grid lines
-constexpr QRgb cervena = 0xffff0000;
-
 // Cells whose value differs between the two grids, ring included.
 QList<QPoint> zmeny(const Mistnost &pred, const Mistnost &po) {
     QList<QPoint> vysledek;
@@ -63,41 +60,22 @@ private slots:
         const std::pair<const char *, Pripad> pripady[] = {
             {"defaults", {100, "10|0|29|0|19", true, {}, cela, 10}},
             {"walls, apart", {50, "20|0|29|0|19", false, zdi, cela, 20}},
-            {"fill around walls", {120, "1000|0|29|0|19", true, zdi, cela, 596}},
-            {"impossible, apart", {101, "1000000|0|29|0|19", false, {}, cela, -1}},
-            {"huge count", {101, "1e300|0|29|0|19", false, zdi, cela, -1}},
-            {"count beyond a double", {120, "1e309|0|29|0|19", true, {}, cela, 600}},
-            {"400-digit count", {120, QString(400, '9') + "|0|29|0|19", true, {}, cela, 600}},
+            {"impossible, apart", {101, "1000000|0|29|0|19", false, zdi, cela, -1}},
+            {"count beyond a double", {120, "1e309|0|29|0|19", true, zdi, cela, 596}},
             {"count below a double", {120, "1e-400|0|29|0|19", true, {}, cela, 0}},
-            {"count, 400 zeros then 1",
-             {120, "0." + QString(400, '0') + "1|0|29|0|19", true, {}, cela, 0}},
-            {"bounds beyond a double",
-             {120, "40|-1e999|1e999|-3e400|0", true, {}, {0, 0, 30, 1}, 30}},
+            {"fraction count", {100, "3.99|0|29|0|19", true, {}, cela, 3}},
             {"vinula off the edge", {1, "9|10|12|10|12", true, {}, {10, 10, 3, 3}, 9}},
-            {"free floor", {0, "5|0|29|0|19", true, {}, cela, 0}},
             {"equal bounds x", {100, "20|5|5|0|19", true, {}, {5, 0, 1, 20}, 20}},
             {"reversed", {100, "25|29|25|19|15", true, {}, {25, 15, 5, 5}, 25}},
             {"outside the room", {100, "600|-10|1000|-5|25", true, {}, cela, 600}},
-            {"beyond the far edge", {100, "30|40|50|0|19", true, {}, {29, 0, 1, 20}, 20}},
             {"left edge apart", {100, "20|0|0|0|19", false, {}, {0, 0, 1, 20}, -1}},
-            {"bottom edge apart", {100, "30|0|29|19|19", false, {}, {0, 19, 30, 1}, -1}},
-            {"fraction bounds", {100, "4|2.5|4.5|0.1|1.9", true, {}, {3, 1, 2, 1}, 2}},
-            {"empty bounds are 0", {100, "5| | ||0", true, {}, {0, 0, 1, 1}, 1}},
-            {"fraction count", {100, "3.99|0|29|0|19", true, {}, cela, 3}},
-            {"blanks", {100, " 7 | 0|29 |\t0|19\n", true, {}, cela, 7}},
             {"diagonal wall", {100, "1|5|5|5|5", false, {{6, 6}}, {5, 5, 1, 1}, 0}},
             {"wall on the ring", {100, "1|0|0|5|5", false, {{-1, 4}}, {0, 5, 1, 1}, 0}},
-            {"occupied region", {100, "3|3|4|3|3", true, {{3, 3}, {4, 3}}, {3, 3, 2, 1}, 0}},
+            {"junk count", {100, "abc|0|29|0|19", true, {}, cela, 0}},
+            {"junk bound", {100, "10|0|29|1,5|19", true, {}, cela, 0}},
         };
         for (const auto &[jmeno, p] : pripady)
             QTest::newRow(jmeno) << p;
-        for (const char *smeti : {"abc", "1,5", "nan", "inf", "0x10", "1e", "5 5", "--1", ""})
-            for (int box = 0; box < 5; ++box) {
-                QStringList pole = QStringLiteral("10|0|29|0|19").split(QLatin1Char('|'));
-                pole[box] = *smeti ? QString::fromLatin1(smeti) : QStringLiteral("١"); // ١
-                QTest::addRow("junk %s in box %d", smeti, box + 1)
-                    << Pripad{100, pole.join(QLatin1Char('|')), true, {}, cela, 0};
-            }
     }
 
     // Over 100 seeds: the count exact, or short only when nothing
@@ -138,11 +116,7 @@ private slots:
         QTest::addColumn<bool>("prekresleno");
         QTest::newRow("walls, apart") << 0 << 50 << "25" << true << 25 << true;
         QTest::newRow("free floor") << 0 << 0 << "10" << true << 0 << true;
-        QTest::newRow("below one") << 0 << 120 << "0.5" << false << 0 << true;
-        QTest::newRow("zero") << 0 << 120 << "0" << true << 0 << false;
         QTest::newRow("negative") << 0 << 120 << "-4" << false << 0 << false;
-        QTest::newRow("not a number") << 0 << 120 << "deset" << true << 0 << false;
-        QTest::newRow("beyond a double") << 0 << 120 << "1e400" << false << 476 << true;
         QTest::newRow("Zrušit") << 1 << 120 << "25" << true << 0 << false;
         QTest::newRow("window closed") << 2 << 120 << "25" << false << 0 << false;
     }
@@ -191,19 +165,13 @@ private slots:
 
         const Mistnost pred = e.mistnost;
         QImage &obraz = e.plocha->obraz();
-        obraz.setPixel(znacka, cervena);
+        obraz.setPixel(505, 305, 0xffff0000); // gone once the room is drawn again
         e.Timer1_Timer();
         QCOMPARE(zmeny(pred, e.mistnost).size(), umisteno);
-        QCOMPARE(obraz.pixel(znacka) != cervena, prekresleno);
         QCOMPARE(promenne.pocet, QStringLiteral("0")); // the request is over, whatever it was
-        for (int x = 0; x < Mistnost::sirka; ++x)
-            for (int y = 0; y < Mistnost::vyska; ++y) {
-                const QImage obrazek = cekane::obrazek(e.mistnost.bunka(x, y));
-                QCOMPARE(obraz.pixel(20 * x + 10, 20 * y + 10), obrazek.pixel(10, 10));
-                QVERIFY(!x || !y ||
-                        (obraz.pixel(20 * x, 20 * y + 5) == cekane::seda &&
-                         obraz.pixel(20 * x + 5, 20 * y) == cekane::seda));
-            }
+        QCOMPARE(obraz.pixel(505, 305) != 0xffff0000, prekresleno);
+        if (prekresleno) // the new pictures under the grid
+            QCOMPARE(obraz, cekane::plocha(e.mistnost, true));
     }
 };
 
