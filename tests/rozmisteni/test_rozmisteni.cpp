@@ -62,6 +62,7 @@ private slots:
             {"walls, apart", {50, "20|0|29|0|19", false, zdi, cela, 20}},
             {"impossible, apart", {101, "1000000|0|29|0|19", false, zdi, cela, -1}},
             {"count beyond a double", {120, "1e309|0|29|0|19", true, zdi, cela, 596}},
+            {"count below a double", {120, "1e-400|0|29|0|19", true, {}, cela, 0}},
             {"fraction count", {100, "3.99|0|29|0|19", true, {}, cela, 3}},
             {"vinula off the edge", {1, "9|10|12|10|12", true, {}, {10, 10, 3, 3}, 9}},
             {"equal bounds x", {100, "20|5|5|0|19", true, {}, {5, 0, 1, 20}, 20}},
