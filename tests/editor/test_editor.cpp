@@ -139,27 +139,6 @@ private slots:
         QCOMPARE(poradi.join(' '), "predmety autor nacteni Navod zapsani rozmisteni");
         QVERIFY(!e->isVisible());
     }
-    // Appended after the last byte, the name padded in promenne; the request is taken once.
-    void ulozeni() {
-        QTemporaryDir adresar;
-        e->mistnost.nastav(29, 19, 162);
-        const std::tuple<int, QString, QByteArray> pripady[] = {
-            {1300, "Žluťoučký kůň", "\x8elu\x9dou\xe8k\xfd k\xf9\xf2"},
-            {1001, QString("0123456789").repeated(6), QByteArray("0123456789").repeated(5)}};
-        for (const auto &[delka, nazev, bajty] : pripady) {
-            QFile soubor(adresar.filePath(QString::number(delka)));
-            const QByteArray puvodni(delka, 'x');
-            zapis(soubor.fileName(), puvodni);
-            promenne.soubor_zapsani = soubor.fileName();
-            promenne.nazev_mistnosti = nazev;
-            promenne.pozadavek_zapsani = true;
-            e->Timer1_Timer();
-            e->Timer1_Timer();
-            QCOMPARE(promenne.nazev_mistnosti, nazev.leftJustified(50));
-            QVERIFY(soubor.open(QIODevice::ReadOnly));
-            QCOMPARE(soubor.readAll(), puvodni + cekane::zaznam(bajty, {{29, 19, 162}}));
-        }
-    }
     void nezdar_data() {
         QTest::addColumn<bool>("nacteni");
         QTest::addColumn<QString>("soubor"); // in a fresh folder, if relative
@@ -299,23 +278,9 @@ private slots:
         e->Timer1_Timer();
         QVERIFY(jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
     }
-    // The vinula only onto the outermost cells; a wall underneath shows a refusal.
-    void vinula() {
-        const std::pair<QPoint, bool> bunky[] = {{{5, 0}, true},   {{0, 7}, true},
-                                                 {{29, 12}, true}, {{14, 19}, true},
-                                                 {{1, 1}, false},  {{28, 18}, false}};
-        Mistnost m;
-        for (const auto &[bunka, okraj] : bunky) {
-            promenne.predmet = 55;
-            namaluj(bunka);
-            promenne.predmet = 1;
-            namaluj(bunka);
-            m.nastav(bunka.x(), bunka.y(), okraj ? 1 : 55);
-        }
-        QVERIFY(jako(m));
-    }
-    // Grid on: painting refreshes the grid, then draws a vinula; erasing does not refresh. Shift,
-    // seen before the control with the focus (which takes it), erases and keeps item and name.
+    // Grid on: painting refreshes the grid, then draws a vinula, which goes only onto the
+    // outermost cells; erasing does not refresh. Shift, seen before the control with the focus
+    // (which takes it), erases and keeps item and name.
     void mrizkaAShift() {
         auto *pole = new QKeySequenceEdit(e->centralWidget());
         pole->setGeometry(0, 0, 5, 5); // clear of the surface
@@ -326,9 +291,12 @@ private slots:
         promenne.predmet = 52;
         namaluj({3, 4});
         promenne.predmet = 1;
-        namaluj({5, 0});
-        QImage o = plocha(mistnost({{3, 4, 52}, {5, 0, 1}}), true);
-        cekane::bunka(o, 5, 0, 1);
+        for (const QPoint bunka : {QPoint(5, 0), {0, 7}, {29, 12}, {14, 19}, {1, 1}, {28, 18}})
+            namaluj(bunka);
+        Mistnost m = mistnost({{3, 4, 52}, {5, 0, 1}, {0, 7, 1}, {29, 12, 1}, {14, 19, 1}});
+        QImage o = plocha(m, true);
+        cekane::bunka(o, 14, 19, 1); // after the last refresh
+        QVERIFY(e->mistnost == m);
         QCOMPARE(obraz(), o);
         QTest::keyPress(e->windowHandle(), Qt::Key_Shift);
         namaluj({3, 4});
@@ -339,7 +307,8 @@ private slots:
         QTest::keyRelease(e->windowHandle(), Qt::Key_Shift);
         promenne.predmet = 0; // free floor: drawn like erasing, then the refresh
         namaluj({10, 10});
-        QCOMPARE(obraz(), plocha(mistnost({{5, 0, 1}}), true));
+        m.nastav(3, 4, 0);
+        QCOMPARE(obraz(), plocha(m, true));
     }
     void prerusenyTah_data() {
         QTest::addColumn<QString>("prikaz");
