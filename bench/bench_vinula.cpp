@@ -38,11 +38,9 @@ int spustMistnosti(const QStringList &argumenty) {
     QBuffer chyby;
     ven.open(QIODevice::WriteOnly);
     chyby.open(QIODevice::WriteOnly);
-    QTextStream vystup(&ven);
-    QTextStream hlaseni(&chyby);
-    const int kod = mistnosti::spust(argumenty, {vystup, hlaseni});
-    vystup.flush();
-    return kod;
+    mistnosti::Kanal vystup(ven), hlaseni(chyby);
+    const mistnosti::Kanaly kanaly{vystup, hlaseni};
+    return mistnosti::dokonci(mistnosti::spust(argumenty, kanaly), kanaly);
 }
 
 // The same as a separate process, start-up included, output thrown away.

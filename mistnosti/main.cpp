@@ -3,11 +3,11 @@
 
 #include "prikazy.h"
 #include "souhrn.h"
+#include "standardni.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringDecoder>
-#include <QTextStream>
 
 #include <cstring>
 #include <memory>
@@ -27,7 +27,12 @@ void bezRuntimeSlozky(QtMsgType druh, const QMessageLogContext &kontext, const Q
 } // namespace
 
 int main(int argc, char **argv) {
-    QTextStream chyby(stderr);
+    // First of all: Qt opens files of its own.
+    vinula::mistnosti::pripravStandardniProudy();
+    vinula::mistnosti::StandardniProud standardniVystup(stdout), standardniChyby(stderr);
+    vinula::mistnosti::Kanal ven(standardniVystup), chyby(standardniChyby);
+    const vinula::mistnosti::Kanaly kanaly{ven, chyby};
+
     // The arguments are the user's, read here: a file may be called
     // "-platform". A name in bytes the system's encoding cannot carry could
     // not be opened under any text, so it is refused for what it is.
@@ -40,7 +45,7 @@ int main(int argc, char **argv) {
             chyby << "vinula-mistnosti: " << vinula::mistnosti::naRadek(argument)
                   << ": název není platný text v kódování systému, soubor s ním nelze "
                      "otevřít; přejmenujte ho\n";
-            return vinula::mistnosti::chybnyVstup;
+            return vinula::mistnosti::dokonci(vinula::mistnosti::chybnyVstup, kanaly);
         }
         argumenty.append(argument);
     }
@@ -57,9 +62,5 @@ int main(int argc, char **argv) {
     } else {
         aplikace = std::make_unique<QCoreApplication>(pocetProQt, argv);
     }
-    QTextStream ven(stdout);
-    const int vysledek = vinula::mistnosti::spust(argumenty, {ven, chyby});
-    ven.flush();
-    chyby.flush();
-    return vysledek;
+    return vinula::mistnosti::dokonci(vinula::mistnosti::spust(argumenty, kanaly), kanaly);
 }

@@ -19,4 +19,8 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly);
 // version or a sub-command.
 int spust(const QStringList &argumenty, const Kanaly &kanaly);
 
+// The exit status, decided after the last write: `vysledek` of the run, or
+// chybnyVstup, said why, when the results could not all be written.
+int dokonci(int vysledek, const Kanaly &kanaly);
+
 } // namespace vinula::mistnosti

@@ -32,7 +32,7 @@ QString jsonText(const QString &text) {
 
 // One room, written by hand: a JSON library makes the listing of a large
 // file twice as slow.
-void vypisMistnost(QTextStream &ven, const Souhrn &s) {
+void vypisMistnost(Kanal &ven, const Souhrn &s) {
     ven << "{\"cislo\":" << s.cislo << ",\"nazev\":" << jsonText(s.nazev)
         << ",\"vinuly\":" << s.vinuly << ",\"vinula\":";
     if (s.vinuly == 1)

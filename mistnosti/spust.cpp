@@ -40,4 +40,14 @@ int spust(const QStringList &argumenty, const Kanaly &kanaly) {
     return chybnyVstup;
 }
 
+int dokonci(int vysledek, const Kanaly &kanaly) {
+    if (!kanaly.ven.flush()) {
+        ohlas(kanaly, QStringLiteral("standardní výstup"),
+              QStringLiteral("zápis se nezdařil, ") + kanaly.ven.chyba());
+        vysledek = chybnyVstup;
+    }
+    kanaly.chyby.flush();
+    return vysledek;
+}
+
 } // namespace vinula::mistnosti

@@ -16,6 +16,7 @@
 namespace vinula::mistnosti {
 
 void ohlas(const Kanaly &kanaly, const QString &kde, const QString &duvod) {
+    kanaly.ven.flush();
     kanaly.chyby << "vinula-mistnosti: " << kde << ": " << duvod << '\n';
     kanaly.chyby.flush();
 }

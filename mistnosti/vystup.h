@@ -1,8 +1,9 @@
 #pragma once
 
+#include "kanal.h"
+
 #include <QByteArrayView>
 #include <QString>
-#include <QTextStream>
 #include <functional>
 
 class QIODevice;
@@ -16,11 +17,12 @@ constexpr int chybnaMistnost = 1; // kontrola found a faulty room
 constexpr int chybnyVstup = 2;    // bad input, or reading or writing failed
 
 struct Kanaly {
-    QTextStream &ven;   // results
-    QTextStream &chyby; // messages, one line each, naming what they are about
+    Kanal &ven;   // results
+    Kanal &chyby; // messages, one line each, naming what they are about
 };
 
-// "vinula-mistnosti: KDE: DUVOD" on the error channel.
+// "vinula-mistnosti: KDE: DUVOD" on the error channel, after the results
+// printed so far.
 void ohlas(const Kanaly &kanaly, const QString &kde, const QString &duvod);
 
 // A path as the user's system writes it.
