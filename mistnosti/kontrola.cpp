@@ -11,7 +11,7 @@ namespace {
 QString kteraMistnost(const Souhrn &s) {
     if (s.nazev.isEmpty())
         return QStringLiteral("místnost %1").arg(s.cislo);
-    return QStringLiteral("místnost %1 %2").arg(s.cislo).arg(vUvozovkach(naRadek(s.nazev)));
+    return QStringLiteral("místnost %1 %2").arg(s.cislo).arg(vUvozovkach(s.nazev));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // files, from the command line. See `vinula-mistnosti --help`.
 
 #include "prikazy.h"
-#include "souhrn.h"
+#include "slova.h"
 #include "standardni.h"
 
 #include <QCoreApplication>

@@ -4,6 +4,8 @@
 #include "souhrn.h"
 #include "zdroj.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace vinula::mistnosti {
@@ -114,7 +116,8 @@ int seznam(const Prikaz &prikaz, const Kanaly &kanaly) {
         if (prikaz.json) {
             kanaly.ven << oddelovac;
             oddelovac = ",\n";
-            ok = vypisJson(zdroj, cesta, chyba, kanaly, &duvod) && ok;
+            // JSON carries the name as it is, escaped.
+            ok = vypisJson(zdroj, QDir::toNativeSeparators(zadana), chyba, kanaly, &duvod) && ok;
         } else if (ok) {
             ok = vypisText(zdroj, cesta, kanaly, &duvod);
         }

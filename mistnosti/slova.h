@@ -12,9 +12,15 @@ inline QString mistnosti(qint64 pocet) {
     return pocetSlovy(pocet, "místnost", "místnosti", "místností");
 }
 
-// Text in the Czech quotes „ and “.
+// Text for one line of a terminal: control characters, which a damaged
+// record or a file name may hold and which could steer the terminal, shown
+// as '?'.
+QString naRadek(const QString &text);
+
+// Text in the Czech quotes „ and “, made safe by naRadek(): what the user
+// typed or a file holds.
 inline QString vUvozovkach(const QString &text) {
-    return QStringLiteral("„%1“").arg(text);
+    return QStringLiteral("„%1“").arg(naRadek(text));
 }
 
 // A refusal: says why in *duvod, when asked, and is the empty result.

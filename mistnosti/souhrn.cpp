@@ -46,14 +46,6 @@ QString nazevBezMezer(QByteArrayView zaznam) {
     return nazev;
 }
 
-QString naRadek(const QString &nazev) {
-    QString radek = nazev;
-    for (QChar &znak : radek)
-        if (znak.category() == QChar::Other_Control)
-            znak = u'?';
-    return radek;
-}
-
 QString kdeJeVinula(const Souhrn &souhrn) {
     if (souhrn.vinuly == 1)
         return QStringLiteral("vinula (%1, %2)").arg(souhrn.vinula.x()).arg(souhrn.vinula.y());

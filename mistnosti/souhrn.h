@@ -25,10 +25,6 @@ Souhrn shrn(qint64 cislo, QByteArrayView zaznam);
 // The record's name without its trailing spaces.
 QString nazevBezMezer(QByteArrayView zaznam);
 
-// A name for one line of text: control characters, which a damaged record
-// may hold, shown as '?'.
-QString naRadek(const QString &nazev);
-
 // "vinula (3, 0)", "vinula chybí" or "2 vinuly".
 QString kdeJeVinula(const Souhrn &souhrn);
 

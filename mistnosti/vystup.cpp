@@ -3,6 +3,7 @@
 #include "preruseni.h"
 #include "room/chyby_systemu.h"
 #include "room/platforma.h"
+#include "slova.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,7 @@ void ohlas(const Kanaly &kanaly, const QString &kde, const QString &duvod) {
 }
 
 QString proUzivatele(const QString &cesta) {
-    return QDir::toNativeSeparators(cesta);
+    return naRadek(QDir::toNativeSeparators(cesta));
 }
 
 QString zabranyVystup(const QString &cesta) {

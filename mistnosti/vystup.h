@@ -25,7 +25,8 @@ struct Kanaly {
 // printed so far.
 void ohlas(const Kanaly &kanaly, const QString &kde, const QString &duvod);
 
-// A path as the user's system writes it.
+// A path as the user's system writes it, safe to print: control characters,
+// which could steer a terminal, shown as '?'.
 QString proUzivatele(const QString &cesta);
 
 // Why an output file may not be created, or an empty text: it must not
