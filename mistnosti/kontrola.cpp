@@ -8,10 +8,30 @@ namespace vinula::mistnosti {
 
 namespace {
 
-QString kteraMistnost(const Souhrn &s) {
-    if (s.nazev.isEmpty())
-        return QStringLiteral("místnost %1").arg(s.cislo);
-    return QStringLiteral("místnost %1 %2").arg(s.cislo).arg(vUvozovkach(s.nazev));
+// "A.DAT: místnost 3 „Název“: " before each fault of a room.
+void kteraMistnost(Kanal &ven, const QByteArray &cesta, const Souhrn &s) {
+    ven << cesta << ": místnost " << s.cislo;
+    if (!s.nazev.isEmpty()) {
+        ven << " „";
+        vypisNazev(ven, s.nazev);
+        ven << "“";
+    }
+    ven << ": ";
+}
+
+// The faults of one room, one line each; false for a room that has none.
+bool vypisChyby(Kanal &ven, const QByteArray &cesta, const Souhrn &s) {
+    if (!s.chyba.isEmpty()) {
+        kteraMistnost(ven, cesta, s);
+        ven << s.chyba << '\n';
+    }
+    if (s.cizich > 0) {
+        kteraMistnost(ven, cesta, s);
+        ven << pocetSlovy(s.cizich, "buňka", "buňky", "buněk")
+            << " s kódem mimo katalog, první kód " << s.ciziKod << " v (" << s.prvniCizi.x() << ", "
+            << s.prvniCizi.y() << ")\n";
+    }
+    return !s.chyba.isEmpty() || s.cizich > 0;
 }
 
 } // namespace
@@ -20,6 +40,7 @@ int kontrola(const Prikaz &prikaz, const Kanaly &kanaly) {
     int vysledek = uspech;
     for (const QString &zadana : prikaz.zbytek) {
         const QString cesta = proUzivatele(zadana);
+        const QByteArray cestaUtf8 = cesta.toUtf8();
         Zdroj zdroj(zadana);
         QString duvod;
         if (!zdroj.otevri(&duvod)) {
@@ -34,15 +55,7 @@ int kontrola(const Prikaz &prikaz, const Kanaly &kanaly) {
         qint64 chybnych = 0;
         const bool precteno = zdroj.projdi(
             [&](qint64 cislo, QByteArrayView zaznam) {
-                const Souhrn s = shrn(cislo, zaznam);
-                if (!s.chyba.isEmpty())
-                    kanaly.ven << cesta << ": " << kteraMistnost(s) << ": " << s.chyba << '\n';
-                if (s.cizich > 0)
-                    kanaly.ven << cesta << ": " << kteraMistnost(s) << ": "
-                               << pocetSlovy(s.cizich, "buňka", "buňky", "buněk")
-                               << " s kódem mimo katalog, první kód " << s.ciziKod << " v ("
-                               << s.prvniCizi.x() << ", " << s.prvniCizi.y() << ")\n";
-                if (!s.chyba.isEmpty() || s.cizich > 0)
+                if (vypisChyby(kanaly.ven, cestaUtf8, shrn(cislo, zaznam)))
                     ++chybnych;
                 return true;
             },

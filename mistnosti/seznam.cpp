@@ -1,5 +1,6 @@
 #include "prikazy.h"
 
+#include "dialogs/kontrola.h"
 #include "slova.h"
 #include "souhrn.h"
 #include "zdroj.h"
@@ -12,12 +13,19 @@ namespace vinula::mistnosti {
 
 namespace {
 
-// A JSON string. Only the quote, the backslash and control characters below
-// U+0020 need escaping; the rest goes as it is.
-QString jsonText(const QString &text) {
+QString vPoradku() {
+    return QStringLiteral("v pořádku");
+}
+
+QString vysledek(const Souhrn &s) {
+    return s.chyba.isEmpty() ? vPoradku() : s.chyba;
+}
+
+// The inside of a JSON string. Only the quote, the backslash and control
+// characters below U+0020 need escaping; the rest goes as it is.
+QString jsonZnaky(const QString &text) {
     QString vysledek;
-    vysledek.reserve(text.size() + 2);
-    vysledek += u'"';
+    vysledek.reserve(text.size());
     for (const QChar znak : text) {
         if (znak == u'"' || znak == u'\\') {
             vysledek += u'\\';
@@ -28,32 +36,50 @@ QString jsonText(const QString &text) {
             vysledek += znak;
         }
     }
-    vysledek += u'"';
     return vysledek;
+}
+
+void jsonText(Kanal &ven, const QString &text) {
+    const bool beze = std::none_of(text.begin(), text.end(), [](QChar znak) {
+        return znak == u'"' || znak == u'\\' || znak.unicode() < 0x20;
+    });
+    ven << '"' << (beze ? text : jsonZnaky(text)) << '"';
+}
+
+void jsonNazev(Kanal &ven, QByteArrayView nazev) {
+    static const TextyBajtu proJson(jsonZnaky);
+    ven << '"';
+    proJson.vypis(ven, nazev);
+    ven << '"';
 }
 
 // One room, written by hand: a JSON library makes the listing of a large
 // file twice as slow.
 void vypisMistnost(Kanal &ven, const Souhrn &s) {
-    ven << "{\"cislo\":" << s.cislo << ",\"nazev\":" << jsonText(s.nazev)
-        << ",\"vinuly\":" << s.vinuly << ",\"vinula\":";
+    ven << "{\"cislo\":" << s.cislo << ",\"nazev\":";
+    jsonNazev(ven, s.nazev);
+    ven << ",\"vinuly\":" << s.vinuly << ",\"vinula\":";
     if (s.vinuly == 1)
         ven << "{\"x\":" << s.vinula.x() << ",\"y\":" << s.vinula.y() << '}';
     else
         ven << "null";
     ven << ",\"jidla\":" << s.jidla << ",\"zdi\":" << s.zdi
-        << ",\"v_poradku\":" << (s.chyba.isEmpty() ? "true" : "false")
-        << ",\"kontrola\":" << jsonText(s.chyba.isEmpty() ? QStringLiteral("v pořádku") : s.chyba)
-        << '}';
+        << ",\"v_poradku\":" << (s.chyba.isEmpty() ? "true" : "false") << ",\"kontrola\":";
+    jsonText(ven, vysledek(s));
+    ven << '}';
 }
 
 // One file as a JSON object; its rooms are written one by one, so that a
 // file of any size costs no more memory than one room.
 bool vypisJson(Zdroj &zdroj, const QString &cesta, const QString &chyba, const Kanaly &kanaly,
                QString *duvod) {
-    kanaly.ven << "{\"soubor\":" << jsonText(cesta) << ",\"pocet_mistnosti\":" << zdroj.pocet();
-    if (!chyba.isEmpty())
-        kanaly.ven << ",\"chyba\":" << jsonText(chyba);
+    kanaly.ven << "{\"soubor\":";
+    jsonText(kanaly.ven, cesta);
+    kanaly.ven << ",\"pocet_mistnosti\":" << zdroj.pocet();
+    if (!chyba.isEmpty()) {
+        kanaly.ven << ",\"chyba\":";
+        jsonText(kanaly.ven, chyba);
+    }
     kanaly.ven << ",\"mistnosti\":[";
     const char *oddelovac = "\n";
     const bool ok = zdroj.projdi(
@@ -68,28 +94,75 @@ bool vypisJson(Zdroj &zdroj, const QString &cesta, const QString &chyba, const K
     return ok;
 }
 
+// The listing's columns. The check's column is as wide as the longest text
+// it can hold, so that the name, of any length, stands last and each room's
+// line is written as soon as the room is read.
+constexpr int sirkaVinuly = 9; // "(29, 19)", "chybí", "600 vinul"
+constexpr int sirkaJidel = 5;  // "jídla" above at most 600
+constexpr int sirkaZdi = 3;
+
+int sirkaKontroly() {
+    static const int sirka = [] {
+        qsizetype nejvic = vPoradku().size();
+        // Every message of the editor's check: no vinula, two, no food.
+        for (const kontrola::Pocty pocty :
+             {kontrola::Pocty{0, 1}, kontrola::Pocty{2, 1}, kontrola::Pocty{1, 0}})
+            nejvic = std::max(nejvic, kontrola::chyba(pocty).size());
+        return static_cast<int>(nejvic);
+    }();
+    return sirka;
+}
+
+int cifer(int cislo) {
+    int pocet = 1;
+    for (; cislo >= 10; cislo /= 10)
+        ++pocet;
+    return pocet;
+}
+
+// "(3, 0)", "chybí" or "2 vinuly".
+void vypisVinulu(Kanal &ven, const Souhrn &s) {
+    if (s.vinuly == 1) {
+        const int x = s.vinula.x(), y = s.vinula.y();
+        ven << '(' << x << ", " << y << ')';
+        ven.mezery(sirkaVinuly - cifer(x) - cifer(y) - 4);
+    } else if (s.vinuly == 0) {
+        ven.vlevo("chybí", sirkaVinuly);
+    } else {
+        ven.vlevo(pocetSlovy(s.vinuly, "vinula", "vinuly", "vinul").toUtf8(), sirkaVinuly);
+    }
+}
+
+void vypisRadek(Kanal &ven, const Souhrn &s, int sirkaCisla) {
+    ven << "  ";
+    ven.vpravo(s.cislo, sirkaCisla) << "  ";
+    vypisVinulu(ven, s);
+    ven << "  ";
+    ven.vpravo(s.jidla, sirkaJidel) << "  ";
+    ven.vpravo(s.zdi, sirkaZdi) << "  ";
+    const QString text = vysledek(s);
+    ven << text;
+    // No blanks at the end of a line when the name is empty.
+    if (!s.nazev.isEmpty()) {
+        ven.mezery(sirkaKontroly() - static_cast<int>(text.size()) + 2);
+        vypisNazev(ven, s.nazev);
+    }
+    ven << '\n';
+}
+
 bool vypisText(Zdroj &zdroj, const QString &cesta, const Kanaly &kanaly, QString *duvod) {
-    // A first pass for the width of the name column, rather than holding
-    // every line until the widest name is known.
-    qsizetype sirkaNazvu = 0;
-    if (!zdroj.projdi(
-            [&](qint64, QByteArrayView zaznam) {
-                sirkaNazvu = std::max(sirkaNazvu, nazevBezMezer(zaznam).size());
-                return true;
-            },
-            duvod))
-        return false;
-    kanaly.ven << cesta << ": " << mistnosti(zdroj.pocet()) << '\n';
-    const int sirkaCisla = static_cast<int>(QString::number(zdroj.pocet()).size());
+    Kanal &ven = kanaly.ven;
+    ven << cesta << ": " << mistnosti(zdroj.pocet()) << '\n';
+    if (zdroj.pocet() == 0)
+        return true;
+    const int sirkaCisla = std::max(5, static_cast<int>(QString::number(zdroj.pocet()).size()));
+    ven << "  ";
+    ven.mezery(sirkaCisla - 5) << "číslo  ";
+    ven.vlevo("vinula", sirkaVinuly) << "  jídla  zdi  ";
+    ven.vlevo("kontrola", sirkaKontroly()) << "  název\n";
     return zdroj.projdi(
         [&](qint64 cislo, QByteArrayView zaznam) {
-            const Souhrn s = shrn(cislo, zaznam);
-            kanaly.ven << "  " << QStringLiteral("%1").arg(s.cislo, sirkaCisla) << "  "
-                       << naRadek(s.nazev).leftJustified(sirkaNazvu) << "  "
-                       << kdeJeVinula(s).leftJustified(15) << "  jídla "
-                       << QStringLiteral("%1").arg(s.jidla, 3) << "  zdi "
-                       << QStringLiteral("%1").arg(s.zdi, 3) << "  "
-                       << (s.chyba.isEmpty() ? QStringLiteral("v pořádku") : s.chyba) << '\n';
+            vypisRadek(ven, shrn(cislo, zaznam), sirkaCisla);
             return true;
         },
         duvod);

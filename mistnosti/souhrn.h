@@ -4,12 +4,16 @@
 #include <QPoint>
 #include <QString>
 
+#include <array>
+
 namespace vinula::mistnosti {
 
-// What one room holds, read from its record.
+class Kanal;
+
+// What one room holds, read straight from its record's bytes.
 struct Souhrn {
     qint64 cislo = 0;
-    QString nazev; // trailing spaces dropped
+    QByteArrayView nazev; // the name's Windows-1250 bytes in the record, trailing spaces dropped
     int vinuly = 0;
     QPoint vinula; // the first vinula cell, column by column
     int jidla = 0;
@@ -20,12 +24,28 @@ struct Souhrn {
     int ciziKod = 0;
 };
 
+// The record must be whole and must outlive the result, whose name points
+// into it.
 Souhrn shrn(qint64 cislo, QByteArrayView zaznam);
 
 // The record's name without its trailing spaces.
 QString nazevBezMezer(QByteArrayView zaznam);
 
-// "vinula (3, 0)", "vinula chybí" or "2 vinuly".
-QString kdeJeVinula(const Souhrn &souhrn);
+// Writes a name's Windows-1250 bytes as UTF-8 text made by one rule (safe
+// for a line, escaped for JSON), byte by byte from a table, so that no room
+// builds a string.
+class TextyBajtu {
+public:
+    // `uprav` makes one character's text.
+    explicit TextyBajtu(QString (*uprav)(const QString &znak));
+    void vypis(Kanal &ven, QByteArrayView nazev) const;
+
+private:
+    std::array<QByteArray, 256> texty_;
+    std::array<bool, 256> sam_; // the byte is its own text
+};
+
+// A name from Souhrn::nazev as naRadek() shows it.
+void vypisNazev(Kanal &ven, QByteArrayView nazev);
 
 } // namespace vinula::mistnosti

@@ -131,15 +131,15 @@ private slots:
         };
         const QString pripojit = u"--pripojit"_s;
 
+        // The name last: no line waits for a later room's longer name.
         radek("seznam", {u"seznam"_s, u"A.DAT"_s}, 0,
               u"A.DAT: 5 místností\n"
-              "  1  Jeskyně     vinula (0, 5)    jídla   2  zdi   2  v pořádku\n"
-              "  2              vinula chybí     jídla   0  zdi   0  Nenadefinována žádná vinula!\n"
-              "  3  Dvě vinuly  2 vinuly         jídla   0  zdi   0  "
-              "Nadefinována více než jedna vinula!\n"
-              "  4  Hlad \"a\\b\"  vinula (29, 0)   jídla   0  zdi   1  "
-              "Nebylo definováno žádné jídlo!\n"
-              "  5  Cizí?       vinula (0, 19)   jídla   2  zdi   1  v pořádku\n"_s);
+              "  číslo  vinula     jídla  zdi  kontrola                             název\n"
+              "      1  (0, 5)         2    2  v pořádku                            Jeskyně\n"
+              "      2  chybí          0    0  Nenadefinována žádná vinula!\n"
+              "      3  2 vinuly       0    0  Nadefinována více než jedna vinula!  Dvě vinuly\n"
+              "      4  (29, 0)        0    1  Nebylo definováno žádné jídlo!       Hlad \"a\\b\"\n"
+              "      5  (0, 19)        2    1  v pořádku                            Cizí?\n"_s);
         radek("kontrola chybných", {u"kontrola"_s, u"A.DAT"_s, u"DOBRY.DAT"_s}, 1,
               kontrolaA + u"DOBRY.DAT: 2 místnosti v pořádku\n"_s);
         // A file of bad length is worse than a faulty room; its whole rooms
