@@ -25,13 +25,17 @@ bool vypisChyby(Kanal &ven, const QByteArray &cesta, const Souhrn &s) {
         kteraMistnost(ven, cesta, s);
         ven << s.chyba << '\n';
     }
+    if (s.mimoOkraj) {
+        kteraMistnost(ven, cesta, s);
+        ven << "vinula v (" << s.vinula.x() << ", " << s.vinula.y() << ") není na okraji plochy\n";
+    }
     if (s.cizich > 0) {
         kteraMistnost(ven, cesta, s);
         ven << pocetSlovy(s.cizich, "buňka", "buňky", "buněk")
             << " s kódem mimo katalog, první kód " << s.ciziKod << " v (" << s.prvniCizi.x() << ", "
             << s.prvniCizi.y() << ")\n";
     }
-    return !s.chyba.isEmpty() || s.cizich > 0;
+    return !s.hratelna() || s.cizich > 0;
 }
 
 } // namespace

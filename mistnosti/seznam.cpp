@@ -18,7 +18,7 @@ QString vPoradku() {
 }
 
 QString vysledek(const Souhrn &s) {
-    return s.chyba.isEmpty() ? vPoradku() : s.chyba;
+    return s.hratelna() ? vPoradku() : s.procNehratelna();
 }
 
 // The inside of a JSON string. Only the quote, the backslash and control
@@ -64,7 +64,7 @@ void vypisMistnost(Kanal &ven, const Souhrn &s) {
     else
         ven << "null";
     ven << ",\"jidla\":" << s.jidla << ",\"zdi\":" << s.zdi
-        << ",\"v_poradku\":" << (s.chyba.isEmpty() ? "true" : "false") << ",\"kontrola\":";
+        << ",\"v_poradku\":" << (s.hratelna() ? "true" : "false") << ",\"kontrola\":";
     jsonText(ven, vysledek(s));
     ven << '}';
 }
@@ -103,7 +103,7 @@ constexpr int sirkaZdi = 3;
 
 int sirkaKontroly() {
     static const int sirka = [] {
-        qsizetype nejvic = vPoradku().size();
+        qsizetype nejvic = std::max(vPoradku().size(), vinulaMimoOkraj().size());
         // Every message of the editor's check: no vinula, two, no food.
         for (const kontrola::Pocty pocty :
              {kontrola::Pocty{0, 1}, kontrola::Pocty{2, 1}, kontrola::Pocty{1, 0}})

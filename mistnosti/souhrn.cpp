@@ -65,6 +65,7 @@ Souhrn shrn(qint64 cislo, QByteArrayView zaznam) {
         const auto *prvni = static_cast<const uchar *>(
             std::memchr(bunky, 1, static_cast<size_t>(roomfile::delkaMrizky)));
         s.vinula = bunka(prvni - bunky);
+        s.mimoOkraj = s.vinuly == 1 && !Mistnost::naOkraji(s.vinula.x(), s.vinula.y());
     }
     if (s.cizich > 0) {
         qsizetype i = 0;
@@ -74,6 +75,14 @@ Souhrn shrn(qint64 cislo, QByteArrayView zaznam) {
         s.ciziKod = bunky[i];
     }
     return s;
+}
+
+QString vinulaMimoOkraj() {
+    return QStringLiteral("vinula není na okraji plochy");
+}
+
+QString Souhrn::procNehratelna() const {
+    return mimoOkraj && chyba.isEmpty() ? vinulaMimoOkraj() : chyba;
 }
 
 QString nazevBezMezer(QByteArrayView zaznam) {

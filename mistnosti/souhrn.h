@@ -18,15 +18,24 @@ struct Souhrn {
     QPoint vinula; // the first vinula cell, column by column
     int jidla = 0;
     int zdi = 0;
-    QString chyba;    // the editor's room check: its message, empty when it passes
-    int cizich = 0;   // cells whose code is no catalogue item
-    QPoint prvniCizi; // the first of them, column by column
+    QString chyba;          // the editor's room check: its message, empty when it passes
+    bool mimoOkraj = false; // the one vinula is not on the outermost cells
+    int cizich = 0;         // cells whose code is no catalogue item
+    QPoint prvniCizi;       // the first of them, column by column
     int ciziKod = 0;
+
+    // The room can be played: it passes the editor's check and its vinula
+    // is on the edge, where the editor lets it be put.
+    bool hratelna() const { return chyba.isEmpty() && !mimoOkraj; }
+    // Why it cannot: the editor's message, else the vinula off the edge.
+    QString procNehratelna() const;
 };
 
 // The record must be whole and must outlive the result, whose name points
 // into it.
 Souhrn shrn(qint64 cislo, QByteArrayView zaznam);
+
+QString vinulaMimoOkraj();
 
 // The record's name without its trailing spaces.
 QString nazevBezMezer(QByteArrayView zaznam);

@@ -24,6 +24,11 @@ public:
         return x >= 0 && x < sirka && y >= 0 && y < vyska;
     }
 
+    // On the area's outermost cells, the only ones the vinula may take.
+    static constexpr bool naOkraji(int x, int y) {
+        return vOblasti(x, y) && (x == 0 || x == sirka - 1 || y == 0 || y == vyska - 1);
+    }
+
     // Outside the grid a cell reads as free floor and a store is dropped:
     // a wrong index never reaches memory.
     Kod bunka(int x, int y) const { return vMrizce(x, y) ? bunky_[index(x, y)] : 0; }
