@@ -31,6 +31,7 @@ BEGIN {
     limit["mistnosti_kontrola"] = 1000;       what["mistnosti_kontrola"] = "mistnosti kontrola, 100,000 rooms"
     limit["mistnosti_seznamProces"] = 1000;   what["mistnosti_seznamProces"] = "  the same as a process: seznam"
     limit["mistnosti_kontrolaProces"] = 1000; what["mistnosti_kontrolaProces"] = "  the same as a process: kontrola"
+    what["mistnosti_md5sum"] = "  md5sum of the same file"
     limit["mistnostiVyjmoutPozpatku"] = 2000; what["mistnostiVyjmoutPozpatku"] = "mistnosti vyjmout 100000-1"
     limit["mistnostiArch100"] = 2000;         what["mistnostiArch100"] = "mistnosti obrazek, sheet of 100"
     printf "%-36s %14s %12s   %s\n", "figure", "ms per run", "budget", "tick = 20 ms"
@@ -48,10 +49,24 @@ BEGIN {
     if (!ok) failed = 1
     printf "%-36s %14.5f %9s ms   %s\n", (name in what) ? what[name] : name, ms,
            (name in limit) ? "< " limit[name] : "-", ok ? "ok" : "OVER"
+    took[name] = ms
     name = ""
 }
 /^FAIL!/ { print; failed = 1 }
-END { exit failed }
+# vinula-mistnosti against md5sum of the same file, both as processes:
+# at most as long.
+END {
+    if ("mistnosti_md5sum" in took && took["mistnosti_md5sum"] > 0) {
+        split("seznam kontrola", prikazy, " ")
+        for (i = 1; i <= 2; ++i) {
+            ratio = took["mistnosti_" prikazy[i] "Proces"] / took["mistnosti_md5sum"]
+            if (ratio > 1) failed = 1
+            printf "%-36s %14.2f %12s   %s\n", "  " prikazy[i] " / md5sum, time ratio", ratio,
+                   "<= 1", ratio <= 1 ? "ok" : "OVER"
+        }
+    }
+    exit failed
+}
 ' "$out"
 
 echo

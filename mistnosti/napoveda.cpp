@@ -27,17 +27,20 @@ Volby:
   --version        verze programu
 
 Návratový kód: 0 v pořádku, 1 kontrola našla chybnou místnost, 2 chybný
-vstup nebo chyba při čtení či zápisu. Chyby se vypisují česky na standardní
-chybový výstup.
+vstup nebo chyba při čtení či zápisu, i když výsledky nejde zapsat na
+standardní výstup. Chyby se vypisují česky na standardní chybový výstup.
+Přestane-li čtenář výstup číst (např. head), program tiše skončí.
 )";
 
 const char *const seznamu =
     R"(Použití: vinula-mistnosti seznam SOUBOR… [--json]
 
-Pro každý soubor vypíše počet místností a pak jednu místnost na řádek: číslo,
-název (bez mezer na konci), kde je vinula – (řádek, sloupec) jako v titulku
-editoru, „vinula chybí“ nebo počet vinul –, počet jídel a zdí a výsledek
-kontroly, kterou editor dělá před uložením: „v pořádku“ nebo jeho hlášení.
+Pro každý soubor vypíše počet místností, řádek záhlaví a pak jednu místnost
+na řádek, hned jak ji přečte: číslo, kde je vinula – (řádek, sloupec) jako
+v titulku editoru, „chybí“ nebo počet vinul –, počet jídel a zdí, výsledek
+kontroly a nakonec název (bez mezer na konci). Výsledek je „v pořádku“,
+hlášení kontroly, kterou editor dělá před uložením, nebo „vinula není na
+okraji plochy“: tam ji editor nepostaví a taková místnost se hrát nedá.
 
 Volby:
   --json           totéž jako JSON pro skripty: pole souborů, každý s polem
@@ -47,20 +50,22 @@ Volby:
 
 Soubor, jehož délka není násobkem 650 bajtů, se ohlásí na chybovém výstupu
 a jeho celé místnosti se přesto vypíšou. Návratový kód 2, když některý soubor
-chybí, nejde přečíst nebo má takovou délku, jinak 0.
+chybí, nejde přečíst nebo má takovou délku nebo když výpis nejde zapsat,
+jinak 0.
 )";
 
 const char *const kontroly =
     R"(Použití: vinula-mistnosti kontrola SOUBOR…
 
 Prověří každou místnost každého souboru: musí projít kontrolou editoru před
-uložením (právě jedna vinula, aspoň jedno jídlo) a mít v ploše jen kódy
-předmětů z katalogu. Každou chybnou místnost vypíše s důvodem, za každým
-souborem shrnutí.
+uložením (právě jedna vinula, aspoň jedno jídlo), mít vinulu na okraji plochy
+a v ploše jen kódy předmětů z katalogu. Každou chybu místnosti vypíše na
+řádek s důvodem, za každým souborem shrnutí.
 
 Návratový kód: 0, když jsou všechny místnosti v pořádku; 1, když je některá
 chybná; 2, když soubor chybí, nejde přečíst nebo jeho délka není násobkem
-650 bajtů (jeho celé místnosti se přesto prověří).
+650 bajtů (jeho celé místnosti se přesto prověří), nebo když výsledek nejde
+zapsat.
 
 Volby:
   -h, --help       tato nápověda
