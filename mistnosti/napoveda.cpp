@@ -109,8 +109,10 @@ Volby:
                           místností (chybí-li, vytvoří ho)
   -h, --help              tato nápověda
 
-Nový soubor se objeví celý, nebo vůbec; nepovedené připojení vrátí soubor na
-jeho původní délku. Návratový kód 2 při chybném vstupu nebo chybě zápisu.
+Nový soubor se objeví celý, nebo vůbec; nepovedené či přerušené připojení
+vrátí soubor na jeho původní délku. Zapisuje-li do souboru jiný program,
+připojení počká. Návratový kód 2 při chybném vstupu, chybě zápisu nebo
+přerušení.
 )";
 
 } // namespace

@@ -18,7 +18,11 @@ namespace vinula::mistnosti {
 
 void ohlas(const Kanaly &kanaly, const QString &kde, const QString &duvod) {
     kanaly.ven.flush();
-    kanaly.chyby << "vinula-mistnosti: " << kde << ": " << duvod << '\n';
+    kanaly.chyby << "vinula-mistnosti: ";
+    // An empty argument has no name to show; the reason says so.
+    if (!kde.isEmpty())
+        kanaly.chyby << kde << ": ";
+    kanaly.chyby << duvod << '\n';
     kanaly.chyby.flush();
 }
 

@@ -105,7 +105,7 @@ bool obycejnySoubor(const QFileInfo &info, QString *duvod) {
 bool otevriProCteni(QFile &soubor, QString *duvod) {
     const QString cesta = soubor.fileName();
     if (cesta.isEmpty()) {
-        nastavDuvod(duvod, QStringLiteral("není zadán název souboru"));
+        nastavDuvod(duvod, QStringLiteral("prázdný název souboru"));
         return false;
     }
     const int chyba = platforma::chybaCesty(cesta);
@@ -222,7 +222,7 @@ Pripojeni::~Pripojeni() {
 
 bool Pripojeni::otevri(QString *duvod, const std::function<bool()> &cekej) {
     if (cesta_.isEmpty()) {
-        nastavDuvod(duvod, QStringLiteral("není zadán název souboru"));
+        nastavDuvod(duvod, QStringLiteral("prázdný název souboru"));
         return false;
     }
     // A file that a failed append of another program took away while this one
