@@ -135,6 +135,8 @@ void Nacteni::Command1_Click() {
     if (vybrany.isEmpty() || cesta != promenne.soubor_nacteni ||
         Seznamy::delkaSouboru(cesta) != delka)
         return;
+    promenne.puvodni_nazev_mistnosti = promenne.nazev_mistnosti;
+    promenne.puvodni_nazev_souboru = promenne.nazev_souboru;
     promenne.soubor_nacteni = cesta;
     promenne.cislo_mistnosti = *n;
     promenne.nazev_mistnosti = zvoleny_nazev;
