@@ -29,10 +29,9 @@ void Editor::blokRozmisteni() {
     // The idle case, on every tick: no text to read.
     if (promenne.pocet.isEmpty() || promenne.pocet == QLatin1String("0"))
         return;
-    // The count is read once: a text that is no number, or a count of 0 or
-    // less, ends the request here instead of being read again on every tick.
-    const std::optional<double> pocet = cisloZTextu(promenne.pocet);
-    if (!pocet || *pocet <= 0) {
+    // A text that is no request ends here instead of being read again on
+    // every tick.
+    if (!pocetRozmisteni(promenne.pocet)) {
         promenne.pocet = QStringLiteral("0");
         return;
     }

@@ -1,5 +1,6 @@
 #include "../cekane.h"
 #include "../modalni.h"
+#include "dialogs/cislo.h"
 #include "dialogs/nacteni.h"
 #include "dialogs/seznamy.h"
 #include "dialogs/zapsani.h"
@@ -141,6 +142,29 @@ private slots:
         QVERIFY(!dialog.isVisible() && !promenne.pozadavek_zapsani);
     }
 
+    void cisloMistnosti_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("pocet"); // rooms in the file
+        QTest::addColumn<int>("cislo");    // the room chosen; 0: none
+        // The last is a fullwidth 2.
+        const std::tuple<const char *, qint64, int> radky[] = {
+            {"\t2\n", 3, 2}, {"1 2", 20, 12}, {"+2", 3, 2},    {"-2", 3, 0}, {"0", 3, 0},
+            {"2.0", 3, 2},   {"2.5", 3, 0},   {"0.2e1", 3, 2}, {"2e", 3, 2}, {"2,9", 3, 2},
+            {"abc", 3, 0},   {"0x2", 3, 0},   {"\uff12", 3, 0}};
+        for (const auto &[text, pocet, cislo] : radky)
+            QTest::addRow("'%s' of %lld", text, pocet) << QString(text) << pocet << cislo;
+        QTest::newRow("1e9") << "1e9" << 10'000'000'000LL << 1'000'000'000;
+        QTest::newRow("2^31") << "2147483648" << 10'000'000'000LL << 0;
+    }
+    // The room number is the number the text starts with: blanks anywhere are skipped, ASCII
+    // digits only, "." the decimal point; it must be a whole room of the file.
+    void cisloMistnosti() {
+        QFETCH(QString, text);
+        QFETCH(qint64, pocet);
+        QFETCH(int, cislo);
+        QCOMPARE(zvolenaMistnost(text, pocet).value_or(0), cislo);
+    }
+
     void nacteni_data() {
         QTest::addColumn<QString>("text"); // typed before the clicks
         QTest::addColumn<QStringList>("kliky");
@@ -150,8 +174,7 @@ private slots:
         QTest::newRow("3") << "3" << rooms << "3" << 3;
         QTest::newRow("za poctem") << "4" << rooms << "3" << 0;
         QTest::newRow("2abc") << "2abc" << rooms << "3" << 2;
-        for (const char *spatne : {"abc", "0", "", "1.5"})
-            QTest::addRow("'%s'", spatne) << spatne << rooms << "3" << 0;
+        QTest::newRow("prázdné") << "" << rooms << "3" << 0;
         QTest::newRow("pred klikem") << "1" << QStringList() << "" << 0;
         QTest::newRow("0 B") << "1" << QStringList{"E.DAT"} << "0" << 0;
         QTest::newRow("po dobrem 1000 B") << "1" << QStringList{"ROOMS.DAT", "B.DAT"} << "" << 0;
