@@ -1,5 +1,7 @@
 #include "seznamy.h"
 
+#include "room/roomfile.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -148,13 +150,8 @@ QStringList Seznamy::disky() {
 }
 
 qint64 Seznamy::delkaSouboru(const QString &cesta) {
-    // Plain files only: opening a pipe would wait for a writer.
-    if (!QFileInfo(cesta).isFile())
-        return -1;
     QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly))
-        return -1;
-    return soubor.size();
+    return roomfile::otevriProCteni(soubor) ? soubor.size() : -1;
 }
 
 QString Seznamy::korenDisku(const QString &slozka) {

@@ -59,7 +59,8 @@ public:
     static QStringList podslozky(const QString &slozka);
     // Root paths of the mounted volumes, sorted, each once.
     static QStringList disky();
-    // Length of a plain file that can be opened for reading; -1 otherwise.
+    // Length of a file that the room-file code opens for reading (a regular file, not a pipe
+    // that would wait for a writer); -1 otherwise.
     static qint64 delkaSouboru(const QString &cesta);
 
 signals:
