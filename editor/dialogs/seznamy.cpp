@@ -124,15 +124,15 @@ void Seznamy::zvolDisk(int index) {
 QStringList Seznamy::souboryVeSlozce(const QString &slozka) {
     if (slozka.isEmpty())
         return {};
-    // Plain files only: a pipe or a device could block the reader.
-    return QDir(slozka).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    // Plain files only: a pipe or a device could block the reader. Hidden entries (.cache,
+    // .config …) are left out: a home folder is full of them, and they hold no rooms.
+    return QDir(slozka).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 QStringList Seznamy::podslozky(const QString &slozka) {
     if (slozka.isEmpty())
         return {};
-    return QDir(slozka).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name | QDir::IgnoreCase);
+    return QDir(slozka).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
 QStringList Seznamy::disky() {

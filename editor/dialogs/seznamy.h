@@ -53,8 +53,8 @@ public:
     // Chooses a drive as the user does in the drive list.
     void zvolDisk(int index);
 
-    // Listings without a window, sorted by name. A directory that cannot be
-    // read lists nothing.
+    // Listings without a window, sorted by name, hidden entries left out. A
+    // directory that cannot be read lists nothing.
     static QStringList souboryVeSlozce(const QString &slozka);
     static QStringList podslozky(const QString &slozka);
     // Root paths of the mounted volumes, sorted, each once.

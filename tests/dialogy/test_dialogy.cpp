@@ -314,13 +314,17 @@ private slots:
     }
 #endif
 
-    // All files, hidden too, sorted whatever the case; a keyboard move is a file click.
+    // All files sorted whatever the case, and the folders, but not the hidden ones; a keyboard
+    // move is a file click.
     void seznamSouboru() {
         zapis("b.dat 1, A.DAT 1, .skryty 1, C.txt 1, D.DAT 1");
+        QVERIFY(QDir::current().mkdir(".skryta"));
         Zapsani okno;
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        QCOMPARE(soubory(okno.File1), (QStringList{".skryty", "A.DAT", "b.dat", "C.txt", "D.DAT"}));
+        QCOMPARE(soubory(okno.File1), (QStringList{"A.DAT", "b.dat", "C.txt", "D.DAT"}));
+        QVERIFY(okno.Dir1->findItems(".skryta", Qt::MatchExactly).isEmpty());
+        QCOMPARE(okno.Dir1->findItems("hra", Qt::MatchExactly).size(), 1);
         QSignalSpy kliky(okno.seznamy, &Seznamy::souborKliknut);
         klikni(okno.File1, "b.dat");
         klikni(okno.File1, "b.dat"); // the selected entry again: a click too
