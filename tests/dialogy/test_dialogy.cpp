@@ -2,6 +2,7 @@
 #include "../modalni.h"
 #include "dialogs/cislo.h"
 #include "dialogs/nacteni.h"
+#include "dialogs/pripona.h"
 #include "dialogs/seznamy.h"
 #include "dialogs/zapsani.h"
 #include "main/editor.h"
@@ -163,6 +164,25 @@ private slots:
         QFETCH(qint64, pocet);
         QFETCH(int, cislo);
         QCOMPARE(zvolenaMistnost(text, pocet).value_or(0), cislo);
+    }
+
+    void pripona_data() {
+        QTest::addColumn<QString>("nazev");
+        QTest::addColumn<bool>("dat");
+        const std::pair<const char *, bool> radky[] = {
+            {"ROOMS.DAT", true},  {"rooms.dat", true},   {"DAT", true},
+            {"xdat", true},       {"/hra/.DAT", true},   {"AT", false},
+            {"", false},          {"ROOMS.Dat", false},  {"ROOMS.DAt", false},
+            {"ROOMS.daT", false}, {"ROOMS.DAT ", false}, {"ROOMS.DATA", false},
+            {"DAT.txt", false}};
+        for (const auto &[nazev, dat] : radky)
+            QTest::addRow("'%s'", nazev) << QString(nazev) << dat;
+    }
+    // A room file by its name: the last three characters exactly "DAT" or "dat".
+    void pripona() {
+        QFETCH(QString, nazev);
+        QFETCH(bool, dat);
+        QCOMPARE(pripona_dat(nazev), dat);
     }
 
     void nacteni_data() {

@@ -129,6 +129,32 @@ private slots:
         QVERIFY(e->mistnost == kruh && obraz() == plocha(kruh, true));
         QVERIFY(e->mrizka->isChecked() && !e->stisk_shift && e->leve_tlacitko);
     }
+    void bezObrazku_data() {
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("obrazek"); // the picture the cell shows; none: black
+        const std::pair<int, const char *> radky[] = {
+            {2, ""},          {49, ""},        {50, "zed0"},     {58, "zed8"},
+            {59, "neznamy"},  {99, "neznamy"}, {100, "zradlo0"}, {162, "zradlo62"},
+            {163, "neznamy"}, {255, "neznamy"}};
+        for (const auto &[kod, obrazek] : radky)
+            QTest::addRow("%d", kod) << kod << QString(obrazek);
+    }
+    // The grid turned off over a cell: the surface is cleared and the room drawn again, so a code
+    // with no picture leaves the cell black, and one past the walls or the foods shows the
+    // unknown picture.
+    void bezObrazku() {
+        QFETCH(int, kod);
+        QFETCH(QString, obrazek);
+        e->mistnost.nastav(4, 3, Kod(kod));
+        e->vykresliBunku(4, 3, 100); // what the cell showed before
+        e->mrizka->trigger();
+        e->mrizka->trigger();
+        QImage cekany(20, 20, QImage::Format_RGB32);
+        cekany.fill(cekane::cerna);
+        if (!obrazek.isEmpty())
+            cekany = QImage(":/items/" + obrazek + ".xpm").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(obraz().copy(80, 60, 20, 20), cekany);
+    }
     void ukoncit() {
         QStringList poradi;
         const auto sleduj = [&](auto *okno, const char *jmeno) {
