@@ -19,6 +19,10 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
+
 using namespace vinula;
 
 using cekane::mistnost;
@@ -29,6 +33,11 @@ namespace {
 void zapis(const QString &cesta, const QByteArray &data) {
     QFile soubor(cesta);
     QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(data) == data.size());
+}
+
+QByteArray precti(const QString &cesta) {
+    QFile soubor(cesta);
+    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray();
 }
 
 // One tick; the text of the warning box it raised, answered by a watcher.
@@ -179,18 +188,24 @@ private slots:
         QTest::newRow("load: file vanished") << "smazaný";
         QTest::newRow("save: disk full") << "/dev/full";
         QTest::newRow("save: a folder") << "složka";
+#ifdef Q_OS_UNIX
+        QTest::newRow("save: file busy") << "zamčený"; // another program appends to it
+#endif
     }
     // Room 2 loaded with the grid on: the surface cleared and the room drawn under the lines, the
     // name of 50 characters, the ring untouched. Then a load or save that fails: the load dialog
-    // chose room 3 and the file changed before the tick, or the file cannot take the room saved.
+    // chose room 3 and the file changed before the tick, or the file cannot take the room saved
+    // (another program holding it: the save does not wait).
     // The room, its names and the surface stay, and the user is told once, after the tick, in
     // plain text (the file name holds markup).
     void nezdar() {
         QFETCH(QString, pripad);
         QTemporaryDir adresar;
         const QString soubor = adresar.filePath("<b>R.DAT");
-        zapis(soubor, QByteArray(650, 100) + cekane::zaznam("Druha", {{0, 5, 1}, {7, 2, 20}}) +
-                          cekane::zaznam("Treti"));
+        const QByteArray obsah = QByteArray(650, 100) +
+                                 cekane::zaznam("Druha", {{0, 5, 1}, {7, 2, 20}}) +
+                                 cekane::zaznam("Treti");
+        zapis(soubor, obsah);
         e->mrizka->trigger();
         e->mistnost.nastav(-1, -1, 9);
         e->vykresliBunku(7, 2, 51); // stray pixels the load must clear; 20 has no picture
@@ -216,13 +231,23 @@ private slots:
             QCOMPARE(promenne.nazev_mistnosti, QString("Treti").leftJustified(50));
             QVERIFY(pripad == "kratší" ? QFile::resize(soubor, 1500) : QFile::remove(soubor));
         } else {
-            cil = pripad == "složka" ? adresar.path() : pripad;
+            cil = pripad == "složka" ? adresar.path() : pripad == "zamčený" ? soubor : pripad;
             promenne.soubor_zapsani = cil;
             promenne.nazev_mistnosti = "Treti"; // as the save dialog writes it
             promenne.pozadavek_zapsani = true;
         }
+        QFile zamceny(soubor);
+#ifdef Q_OS_UNIX
+        if (pripad == "zamčený")
+            QVERIFY(zamceny.open(QIODevice::ReadOnly) &&
+                    flock(zamceny.handle(), LOCK_EX | LOCK_NB) == 0);
+#endif
         const QString text = tikSVarovanim(*e);
         QVERIFY2(text.contains(QDir::toNativeSeparators(cil)), qPrintable(text));
+        if (pripad == "zamčený") {
+            QVERIFY2(text.contains("jiný program"), qPrintable(text));
+            QCOMPARE(precti(soubor), obsah);
+        }
         QVERIFY(e->mistnost == druha && obraz() == obrazDruhe);
         QCOMPARE(promenne.nazev_mistnosti, QString(nacteni ? "Druha" : "Treti").leftJustified(50));
         QCOMPARE(promenne.nazev_souboru, "<b>R.DAT");
