@@ -129,9 +129,6 @@ void Nacteni::kontrolaCisla() {
 }
 
 void Nacteni::Command1_Click() {
-    const std::optional<qint32> n = platnaVolba();
-    if (!n || zvoleny_nazev.size() != roomfile::delkaNazvu)
-        return;
     // Only the file whose room was read may be loaded: after a change of
     // directory the list shows another file, or none, until one is clicked.
     const QString vybrany = seznamy->vybranySoubor();
@@ -139,11 +136,12 @@ void Nacteni::Command1_Click() {
     if (vybrany.isEmpty() || cesta != promenne.soubor_nacteni)
         return;
     // Another program may have changed the file since it was read (appended a room, say): it is
-    // read again, and only the room still there under the name shown is loaded. Otherwise the
+    // read again, and only a room still there under the name shown is loaded. Otherwise the
     // labels now show what the file holds.
     const QString ukazany = zvoleny_nazev;
     ctiSoubor();
-    if (platnaVolba() != n || zvoleny_nazev != ukazany)
+    const std::optional<qint32> n = platnaVolba();
+    if (!n || ukazany.size() != roomfile::delkaNazvu || zvoleny_nazev != ukazany)
         return;
     promenne.puvodni_nazev_mistnosti = promenne.nazev_mistnosti;
     promenne.puvodni_nazev_souboru = promenne.nazev_souboru;
