@@ -37,11 +37,14 @@ QImage plochaMistnosti(QByteArrayView zaznam, bool mrizka) {
     return plocha;
 }
 
+// Where the room numbered poradi + 1 goes on the sheet: row `rada` from the
+// top, place `misto` in it from the left (not a room's řádek and sloupec,
+// which are x and y).
 QRect poleNahledu(qint64 poradi) {
-    const int sloupec = static_cast<int>(poradi % sloupcuArchu);
-    const int radek = static_cast<int>(poradi / sloupcuArchu);
-    return {okraj + sloupec * (sirkaNahledu + okraj),
-            okraj + radek * (vyskaNahledu + vyskaPopisku + okraj), sirkaNahledu, vyskaNahledu};
+    const int misto = static_cast<int>(poradi % sloupcuArchu);
+    const int rada = static_cast<int>(poradi / sloupcuArchu);
+    return {okraj + misto * (sirkaNahledu + okraj),
+            okraj + rada * (vyskaNahledu + vyskaPopisku + okraj), sirkaNahledu, vyskaNahledu};
 }
 
 bool nakresliArch(Zdroj &zdroj, bool mrizka, QImage &arch, QString *duvod) {

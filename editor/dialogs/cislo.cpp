@@ -26,7 +26,7 @@ bool jeCislice(char znak) {
 
 } // namespace
 
-double ctiCislo(QStringView text) {
+double cisloZeZacatku(QStringView text) {
     QString bez;
     bez.reserve(text.size());
     for (QChar znak : text)
@@ -71,11 +71,11 @@ double ctiCislo(QStringView text) {
         }
     }
 
-    const double hodnota = desetinneCislo(cislo).value_or(0.0);
+    const double hodnota = cisloVeTvaruC(cislo).value_or(0.0);
     return zaporne ? -hodnota : hodnota;
 }
 
-std::optional<double> desetinneCislo(std::string_view text) {
+std::optional<double> cisloVeTvaruC(std::string_view text) {
     const std::size_t n = text.size();
     std::size_t i = 0;
     const bool zaporne = i < n && text[i] == '-';
@@ -133,10 +133,18 @@ std::optional<double> desetinneCislo(std::string_view text) {
     return hodnota;
 }
 
+std::optional<double> cisloCelehoPole(const QString &text) {
+    const QString oriznuty = text.trimmed();
+    if (oriznuty.isEmpty())
+        return 0.0;
+    // A character outside Latin-1 becomes '?', which no number holds.
+    return cisloVeTvaruC(oriznuty.toLatin1().toStdString());
+}
+
 std::optional<qint32> zvolenaMistnost(QStringView text, qint64 pocet) {
     if (text.isEmpty())
         return std::nullopt;
-    const double n = ctiCislo(text);
+    const double n = cisloZeZacatku(text);
     const double horni =
         std::min<double>(static_cast<double>(pocet), std::numeric_limits<qint32>::max());
     if (!(n >= 1 && n <= horni) || std::floor(n) != n)

@@ -90,6 +90,10 @@ void Nacteni::Dir1_Change() {
 
 void Nacteni::File1_Click(const QString &nazev) {
     promenne.soubor_nacteni = QDir(seznamy->cesta()).filePath(nazev);
+    ctiSoubor();
+}
+
+void Nacteni::ctiSoubor() {
     zvoleny_nazev.clear();
     const bool dat = pripona_dat(promenne.soubor_nacteni);
     if (dat)
@@ -125,16 +129,22 @@ void Nacteni::kontrolaCisla() {
 }
 
 void Nacteni::Command1_Click() {
-    const std::optional<qint32> n = platnaVolba();
-    if (!n || zvoleny_nazev.size() != roomfile::delkaNazvu)
-        return;
     // Only the file whose room was read may be loaded: after a change of
     // directory the list shows another file, or none, until one is clicked.
     const QString vybrany = seznamy->vybranySoubor();
     const QString cesta = QDir(seznamy->cesta()).filePath(vybrany);
-    if (vybrany.isEmpty() || cesta != promenne.soubor_nacteni ||
-        Seznamy::delkaSouboru(cesta) != delka)
+    if (vybrany.isEmpty() || cesta != promenne.soubor_nacteni)
         return;
+    // Another program may have changed the file since it was read (appended a room, say): it is
+    // read again, and only a room still there under the name shown is loaded. Otherwise the
+    // labels now show what the file holds.
+    const QString ukazany = zvoleny_nazev;
+    ctiSoubor();
+    const std::optional<qint32> n = platnaVolba();
+    if (!n || ukazany.size() != roomfile::delkaNazvu || zvoleny_nazev != ukazany)
+        return;
+    promenne.puvodni_nazev_mistnosti = promenne.nazev_mistnosti;
+    promenne.puvodni_nazev_souboru = promenne.nazev_souboru;
     promenne.soubor_nacteni = cesta;
     promenne.cislo_mistnosti = *n;
     promenne.nazev_mistnosti = zvoleny_nazev;

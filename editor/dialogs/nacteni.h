@@ -53,6 +53,9 @@ private:
     // The room typed in Text1 when it is one of the rooms of the file read
     // last.
     std::optional<qint32> platnaVolba() const;
+    // Reads the length of `soubor_nacteni` and shows its room count, then the
+    // room-number check shows the chosen room's name.
+    void ctiSoubor();
     void kontrolaCisla();
 };
 

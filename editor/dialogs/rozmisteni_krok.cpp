@@ -20,8 +20,8 @@ struct Rozsah {
 };
 
 Rozsah rozsah(const QString &odText, const QString &doText, int posledni) {
-    const std::optional<double> a = cisloZTextu(odText);
-    const std::optional<double> b = cisloZTextu(doText);
+    const std::optional<double> a = cisloCelehoPole(odText);
+    const std::optional<double> b = cisloCelehoPole(doText);
     if (!a || !b)
         return {};
     const double nejmensi = std::clamp(std::min(*a, *b), 0.0, static_cast<double>(posledni));
@@ -31,21 +31,18 @@ Rozsah rozsah(const QString &odText, const QString &doText, int posledni) {
 
 } // namespace
 
-std::optional<double> cisloZTextu(const QString &text) {
-    const QString oriznuty = text.trimmed();
-    if (oriznuty.isEmpty())
-        return 0.0;
-    // A character outside Latin-1 becomes '?', which no number holds.
-    return desetinneCislo(oriznuty.toLatin1().toStdString());
+std::optional<double> pocetRozmisteni(const QString &pocet) {
+    const std::optional<double> n = cisloCelehoPole(pocet);
+    return n && *n > 0 ? n : std::nullopt;
 }
 
 int rozmistitNahodne(Mistnost &mistnost, int predmet, const ZadaniRozmisteni &zadani,
                      std::mt19937 &nahoda) {
     const Kod kod = static_cast<Kod>(predmet);
-    const std::optional<double> pocet = cisloZTextu(zadani.pocet);
+    const std::optional<double> pocet = pocetRozmisteni(zadani.pocet);
     const Rozsah rx = rozsah(zadani.radek_od, zadani.radek_do, Mistnost::sirka - 1);
     const Rozsah ry = rozsah(zadani.sloupec_od, zadani.sloupec_do, Mistnost::vyska - 1);
-    if (kod == 0 || !pocet || *pocet < 1 || rx.prazdny() || ry.prazdny())
+    if (kod == 0 || !pocet || rx.prazdny() || ry.prazdny())
         return 0;
     // No region holds more than the 600 cells, so a larger count means "as
     // many as fit"; limiting it first keeps the conversion defined.

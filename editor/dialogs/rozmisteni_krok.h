@@ -19,16 +19,16 @@ struct ZadaniRozmisteni {
     bool dotyk = true;
 };
 
-// A typed text as a number: surrounding blanks are ignored, "." is the decimal
-// point and no group separator is allowed. An empty text reads as 0, like a
-// field that was never set; a number too large for a double reads as an
-// infinity. Anything else gives nothing.
-std::optional<double> cisloZTextu(const QString &text);
+// The count of a placement request: the count box's number when it is greater
+// than 0, else nothing, and there is no request. Only its whole part is
+// placed, so a count between 0 and 1 places nothing, but the room is drawn
+// again all the same.
+std::optional<double> pocetRozmisteni(const QString &pocet);
 
 // Scatters `predmet` over the region of the room that the bounds name and
 // returns how many cells received it.
 //
-// - The count's whole part is used; a count or bound that is not a number
+// - The count is read by pocetRozmisteni; a bound that is not a number
 //   places nothing.
 // - Each range holds the whole cells from the smaller to the larger bound,
 //   both included; bounds outside the room are first limited to it, so

@@ -1,5 +1,7 @@
 #include "seznamy.h"
 
+#include "room/roomfile.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -122,15 +124,15 @@ void Seznamy::zvolDisk(int index) {
 QStringList Seznamy::souboryVeSlozce(const QString &slozka) {
     if (slozka.isEmpty())
         return {};
-    // Plain files only: a pipe or a device could block the reader.
-    return QDir(slozka).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    // Plain files only: a pipe or a device could block the reader. Hidden entries (.cache,
+    // .config …) are left out: a home folder is full of them, and they hold no rooms.
+    return QDir(slozka).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
 
 QStringList Seznamy::podslozky(const QString &slozka) {
     if (slozka.isEmpty())
         return {};
-    return QDir(slozka).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name | QDir::IgnoreCase);
+    return QDir(slozka).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
 QStringList Seznamy::disky() {
@@ -148,13 +150,8 @@ QStringList Seznamy::disky() {
 }
 
 qint64 Seznamy::delkaSouboru(const QString &cesta) {
-    // Plain files only: opening a pipe would wait for a writer.
-    if (!QFileInfo(cesta).isFile())
-        return -1;
     QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly))
-        return -1;
-    return soubor.size();
+    return roomfile::otevriProCteni(soubor) ? soubor.size() : -1;
 }
 
 QString Seznamy::korenDisku(const QString &slozka) {

@@ -53,13 +53,14 @@ public:
     // Chooses a drive as the user does in the drive list.
     void zvolDisk(int index);
 
-    // Listings without a window, sorted by name. A directory that cannot be
-    // read lists nothing.
+    // Listings without a window, sorted by name, hidden entries left out. A
+    // directory that cannot be read lists nothing.
     static QStringList souboryVeSlozce(const QString &slozka);
     static QStringList podslozky(const QString &slozka);
     // Root paths of the mounted volumes, sorted, each once.
     static QStringList disky();
-    // Length of a plain file that can be opened for reading; -1 otherwise.
+    // Length of a file that the room-file code opens for reading (a regular file, not a pipe
+    // that would wait for a writer); -1 otherwise.
     static qint64 delkaSouboru(const QString &cesta);
 
 signals:

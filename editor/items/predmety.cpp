@@ -14,11 +14,11 @@ namespace vinula {
 
 namespace {
 
-// Column c starts at 7 + 21 c: 20 pixels of picture and one of gap.
+// Place m of a row starts at 7 + 21 m: 20 pixels of picture and one of gap.
 constexpr int levyOkraj = 7;
 constexpr int rozestup = 21;
 // Two rows for the vinula, the walls and free floor, five for the food.
-constexpr std::array<int, 7> radky = {28, 49, 84, 105, 126, 147, 168};
+constexpr std::array<int, 7> vrchRady = {28, 49, 84, 105, 126, 147, 168};
 // Room left between the palette and the main window.
 constexpr int mezera = 8;
 
@@ -54,14 +54,14 @@ Predmety::Predmety(QWidget *parent)
                          zTwipu(105, 945, 1065, 225));
 
     int index = 0;
-    for (int radek = 0; radek < radku; ++radek) {
-        for (int sloupec = 0; sloupec < sloupcu; ++sloupec) {
-            const int kod = kodNaMiste(radek, sloupec);
+    for (int rada = 0; rada < pocetRad; ++rada) {
+        for (int misto = 0; misto < mistVRade; ++misto) {
+            const int kod = kodNaMiste(rada, misto);
             if (kod < 0)
                 continue;
             auto *o = new ObrazekPredmetu(kod, this);
             o->setObjectName(QStringLiteral("Image"));
-            o->move(levyOkraj + rozestup * sloupec, radky[static_cast<std::size_t>(radek)]);
+            o->move(levyOkraj + rozestup * misto, vrchRady[static_cast<std::size_t>(rada)]);
             connect(o, &QAbstractButton::clicked, this, [this, index] { Image_Click(index); });
             Image[static_cast<std::size_t>(index++)] = o;
         }
@@ -69,25 +69,25 @@ Predmety::Predmety(QWidget *parent)
     Q_ASSERT(index == pocetObrazku);
 }
 
-int Predmety::kodNaMiste(int radek, int sloupec) {
-    if (sloupec < 0 || sloupec >= sloupcu)
+int Predmety::kodNaMiste(int rada, int misto) {
+    if (misto < 0 || misto >= mistVRade)
         return -1;
-    // Free floor fills a block of three columns by two rows at the right.
-    const bool blokVolna = sloupec >= sloupcu - 3;
-    switch (radek) {
+    // Free floor fills a block of three places by two rows at the right.
+    const bool blokVolna = misto >= mistVRade - 3;
+    switch (rada) {
     case 0:
-        if (sloupec == 0)
+        if (misto == 0)
             return 1;
-        if (sloupec >= 2 && sloupec < 2 + katalog::pocetZdi)
-            return katalog::prvniZed + sloupec - 2;
+        if (misto >= 2 && misto < 2 + katalog::pocetZdi)
+            return katalog::prvniZed + misto - 2;
         return blokVolna ? 0 : -1;
     case 1:
         return blokVolna ? 0 : -1;
     default:
-        if (radek < 2 || radek >= radku)
+        if (rada < 2 || rada >= pocetRad)
             return -1;
         // The food, fifteen to a row, in the order of the codes.
-        const int poradi = sloupcu * (radek - 2) + sloupec;
+        const int poradi = mistVRade * (rada - 2) + misto;
         return poradi < katalog::pocetJidel ? katalog::prvniJidlo + poradi : -1;
     }
 }

@@ -48,13 +48,15 @@ public:
     // else to its left, else as far right as the screen allows.
     static QPoint poziceVedle(const QRect &hlavni, QSize velikost, const QRect &obrazovka);
 
-    // The layout: 15 columns by 7 rows of places, of which 79 hold a picture.
-    static constexpr int sloupcu = 15;
-    static constexpr int radku = 7;
+    // The layout: 7 rows (rady, counted from the top) of 15 places (mista,
+    // counted from the left), of which 79 hold a picture. Not the room's
+    // řádek and sloupec, which are x and y.
+    static constexpr int mistVRade = 15;
+    static constexpr int pocetRad = 7;
     static constexpr int pocetObrazku = 79;
-    // The code the picture at (radek, sloupec) selects, or -1 where the place
-    // is empty.
-    static int kodNaMiste(int radek, int sloupec);
+    // The code the picture at place `misto` of row `rada` selects, or -1
+    // where the place is empty.
+    static int kodNaMiste(int rada, int misto);
 
     // One control array, in the order of the layout: row by row, each row
     // from the left.

@@ -127,7 +127,6 @@ void Editor::Form_Load() {
     stisk_shift = false;
     promenne.dotyk = true;
     promenne.nazev_souboru.clear();
-    zapamatujNazvy();
     obnovMrizku();
     promenne.pozadavek_nacteni = false;
     promenne.predmet = 0;
@@ -166,11 +165,6 @@ bool Editor::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Editor::zapamatujNazvy() {
-    nazevMistnostiPlochy_ = promenne.nazev_mistnosti;
-    nazevSouboruPlochy_ = promenne.nazev_souboru;
 }
 
 void Editor::prerusTah() {

@@ -120,13 +120,6 @@ private:
     // Opens the palette, or brings the open one forward.
     void ukazPredmety();
 
-    // The names of the room on the surface. The load dialog writes the names
-    // of the room it asks for before the tick reads it; a load that fails
-    // gives the kept room its own names back.
-    void zapamatujNazvy();
-    QString nazevMistnostiPlochy_;
-    QString nazevSouboruPlochy_;
-
     bool tikBezi_ = false;
     std::mt19937 nahoda_;
 };

@@ -2,10 +2,9 @@
 
 #include "dialogs/rozmisteni_krok.h"
 #include "okna/rozvrzeni.h"
+#include "pozadavky.h"
 #include "room/promenne.h"
-#include "room/roomfile.h"
 
-#include <QDir>
 #include <QTimer>
 
 namespace vinula {
@@ -30,10 +29,9 @@ void Editor::blokRozmisteni() {
     // The idle case, on every tick: no text to read.
     if (promenne.pocet.isEmpty() || promenne.pocet == QLatin1String("0"))
         return;
-    // The count is read once: a text that is no number, or a count of 0 or
-    // less, ends the request here instead of being read again on every tick.
-    const std::optional<double> pocet = cisloZTextu(promenne.pocet);
-    if (!pocet || *pocet <= 0) {
+    // A text that is no request ends here instead of being read again on
+    // every tick.
+    if (!pocetRozmisteni(promenne.pocet)) {
         promenne.pocet = QStringLiteral("0");
         return;
     }
@@ -50,27 +48,17 @@ void Editor::blokNacteni() {
     if (!promenne.pozadavek_nacteni)
         return;
     promenne.pozadavek_nacteni = false;
-
-    // The room is read aside first: a file that vanished or shrank since the
-    // dialog looked at it must leave the room and the surface as they were.
-    Mistnost nactena = mistnost;
-    QString nazev;
-    QString duvod;
-    if (!roomfile::nactiMistnost(promenne.soubor_nacteni, promenne.cislo_mistnosti, nactena, nazev,
-                                 &duvod)) {
-        ohlasPozdeji(QStringLiteral("Načtení místnosti"),
-                     QStringLiteral("Místnost číslo %1 se nepodařilo načíst ze souboru\n%2\n\n%3")
-                         .arg(promenne.cislo_mistnosti)
-                         .arg(QDir::toNativeSeparators(promenne.soubor_nacteni), duvod));
-        promenne.nazev_mistnosti = nazevMistnostiPlochy_;
-        promenne.nazev_souboru = nazevSouboruPlochy_;
+    const std::optional<QString> nezdar = provedNacteni(
+        mistnost, promenne.nazev_mistnosti, {promenne.soubor_nacteni, promenne.cislo_mistnosti});
+    if (nezdar) {
+        // The load dialog wrote the names of the room it asked for; the room that stays on the
+        // surface takes its own back.
+        promenne.nazev_mistnosti = promenne.puvodni_nazev_mistnosti;
+        promenne.nazev_souboru = promenne.puvodni_nazev_souboru;
+        ohlasPozdeji(QStringLiteral("Načtení místnosti"), *nezdar);
         return;
     }
-
     vycistiPlochu();
-    promenne.nazev_mistnosti = nazev;
-    zapamatujNazvy();
-    mistnost = nactena;
     prekreslit();
     obnovMrizku();
 }
@@ -79,17 +67,9 @@ void Editor::blokZapsani() {
     if (!promenne.pozadavek_zapsani)
         return;
     promenne.pozadavek_zapsani = false;
-
-    QString &nazev = promenne.nazev_mistnosti;
-    if (nazev.size() < roomfile::delkaNazvu)
-        nazev += QString(roomfile::delkaNazvu - nazev.size(), QLatin1Char(' '));
-    zapamatujNazvy();
-
-    QString duvod;
-    if (!roomfile::pripojMistnost(promenne.soubor_zapsani, nazev, mistnost, &duvod))
-        ohlasPozdeji(QStringLiteral("Uložení místnosti"),
-                     QStringLiteral("Místnost se nepodařilo uložit do souboru\n%1\n\n%2")
-                         .arg(QDir::toNativeSeparators(promenne.soubor_zapsani), duvod));
+    if (const std::optional<QString> nezdar =
+            provedZapsani(mistnost, promenne.nazev_mistnosti, promenne.soubor_zapsani))
+        ohlasPozdeji(QStringLiteral("Uložení místnosti"), *nezdar);
 }
 
 } // namespace vinula

@@ -73,6 +73,9 @@ void Editor::blokMalovani() {
     if (katalog::jeVinula(predmet) && !okraj)
         return;
     mistnost.nastav(cx, cy, static_cast<Kod>(predmet));
+    // The order is deliberate: any other item is drawn before the refresh and gets its grid
+    // lines back at once; the vinula is drawn after it, so that its head shows whole, with no
+    // line across it, until the next refresh.
     if (!katalog::jeVinula(predmet))
         vykresliBunku(cx, cy, predmet);
     obnovMrizku();

@@ -23,6 +23,10 @@ struct Promenne {
     QString soubor_zapsani;
     QString nazev_mistnosti;
     QString nazev_souboru;
+    // The names the load dialog replaced with those of the room it asks for: a load that fails
+    // gives them back to the room that stays on the surface.
+    QString puvodni_nazev_mistnosti;
+    QString puvodni_nazev_souboru;
 };
 
 // The one instance, alive for the whole program.

@@ -1,6 +1,8 @@
 #include "../cekane.h"
 #include "../modalni.h"
+#include "dialogs/cislo.h"
 #include "dialogs/nacteni.h"
+#include "dialogs/pripona.h"
 #include "dialogs/seznamy.h"
 #include "dialogs/zapsani.h"
 #include "main/editor.h"
@@ -141,6 +143,48 @@ private slots:
         QVERIFY(!dialog.isVisible() && !promenne.pozadavek_zapsani);
     }
 
+    void cisloMistnosti_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("pocet"); // rooms in the file
+        QTest::addColumn<int>("cislo");    // the room chosen; 0: none
+        // The last is a fullwidth 2.
+        const std::tuple<const char *, qint64, int> radky[] = {
+            {"\t2\n", 3, 2}, {"1 2", 20, 12}, {"+2", 3, 2},    {"-2", 3, 0}, {"0", 3, 0},
+            {"2.0", 3, 2},   {"2.5", 3, 0},   {"0.2e1", 3, 2}, {"2e", 3, 2}, {"2,9", 3, 2},
+            {"abc", 3, 0},   {"0x2", 3, 0},   {"\uff12", 3, 0}};
+        for (const auto &[text, pocet, cislo] : radky)
+            QTest::addRow("'%s' of %lld", text, pocet) << QString(text) << pocet << cislo;
+        QTest::newRow("1e9") << "1e9" << 10'000'000'000LL << 1'000'000'000;
+        QTest::newRow("2^31") << "2147483648" << 10'000'000'000LL << 0;
+    }
+    // The room number is the number the text starts with: blanks anywhere are skipped, ASCII
+    // digits only, "." the decimal point; it must be a whole room of the file.
+    void cisloMistnosti() {
+        QFETCH(QString, text);
+        QFETCH(qint64, pocet);
+        QFETCH(int, cislo);
+        QCOMPARE(zvolenaMistnost(text, pocet).value_or(0), cislo);
+    }
+
+    void pripona_data() {
+        QTest::addColumn<QString>("nazev");
+        QTest::addColumn<bool>("dat");
+        const std::pair<const char *, bool> radky[] = {
+            {"ROOMS.DAT", true},  {"rooms.dat", true},   {"DAT", true},
+            {"xdat", true},       {"/hra/.DAT", true},   {"AT", false},
+            {"", false},          {"ROOMS.Dat", false},  {"ROOMS.DAt", false},
+            {"ROOMS.daT", false}, {"ROOMS.DAT ", false}, {"ROOMS.DATA", false},
+            {"DAT.txt", false}};
+        for (const auto &[nazev, dat] : radky)
+            QTest::addRow("'%s'", nazev) << QString(nazev) << dat;
+    }
+    // A room file by its name: the last three characters exactly "DAT" or "dat".
+    void pripona() {
+        QFETCH(QString, nazev);
+        QFETCH(bool, dat);
+        QCOMPARE(pripona_dat(nazev), dat);
+    }
+
     void nacteni_data() {
         QTest::addColumn<QString>("text"); // typed before the clicks
         QTest::addColumn<QStringList>("kliky");
@@ -150,8 +194,7 @@ private slots:
         QTest::newRow("3") << "3" << rooms << "3" << 3;
         QTest::newRow("za poctem") << "4" << rooms << "3" << 0;
         QTest::newRow("2abc") << "2abc" << rooms << "3" << 2;
-        for (const char *spatne : {"abc", "0", "", "1.5"})
-            QTest::addRow("'%s'", spatne) << spatne << rooms << "3" << 0;
+        QTest::newRow("prázdné") << "" << rooms << "3" << 0;
         QTest::newRow("pred klikem") << "1" << QStringList() << "" << 0;
         QTest::newRow("0 B") << "1" << QStringList{"E.DAT"} << "0" << 0;
         QTest::newRow("po dobrem 1000 B") << "1" << QStringList{"ROOMS.DAT", "B.DAT"} << "" << 0;
@@ -193,6 +236,52 @@ private slots:
         Zapsani dalsi; // proposes the file and room loaded
         QCOMPARE(dalsi.Text1->text(), cislo ? "ROOMS.DAT" : "");
         QCOMPARE(dalsi.Text2->text(), nazev);
+    }
+
+    void zmenaSouboru_data() {
+        QTest::addColumn<int>("pred");       // bytes of the rooms Jedna, Dva, Tri at the click
+        QTest::addColumn<QByteArray>("ted"); // what the file holds at OK
+        QTest::addColumn<QString>("pocet");  // Label4 after OK
+        QTest::addColumn<QString>("nazev");  // popisek after OK, less the padding
+        QTest::addColumn<bool>("nacte");     // whether OK asks for room 3
+        const auto radek = [](const char *tag, int pred, const QByteArray &ted, const char *pocet,
+                              const char *nazev, bool nacte) {
+            QTest::newRow(tag) << pred << ted << QString(pocet) << QString(nazev) << nacte;
+        };
+        const QByteArray dve = cekane::zaznam("Jedna") + cekane::zaznam("Dva");
+        const QByteArray tri = dve + cekane::zaznam("Tri");
+        radek("room appended", 1950, tri + cekane::zaznam("Ctyri"), "4", "Tri", true);
+        radek("room 3 replaced", 1950, dve + cekane::zaznam("Jina"), "3", "Jina", false);
+        radek("cut to 2 rooms", 1950, dve, "2", "", false);
+        radek("half a room appended", 1950, tri + QByteArray(325, 'x'), "", "", false);
+        radek("half a room completed", 1625, tri, "3", "Tri", false);
+    }
+    // OK reads the file again, which another program may have changed since it was clicked: the
+    // room is loaded when it is still there under the name shown; otherwise the labels show what
+    // the file holds now and OK does nothing, until it is clicked on what they show.
+    void zmenaSouboru() {
+        QFETCH(int, pred);
+        QFETCH(QByteArray, ted);
+        QFETCH(QString, pocet);
+        QFETCH(QString, nazev);
+        QFETCH(bool, nacte);
+        zapis("ROOMS.DAT " + QString::number(pred));
+        Nacteni dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        klikni(dialog.File1, "ROOMS.DAT");
+        dialog.Text1->setText("3");
+        QFile soubor(cesta("ROOMS.DAT"));
+        QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(ted) == ted.size());
+        soubor.close();
+        dialog.Command1->click();
+        QCOMPARE(dialog.Label4->text(), pocet);
+        QCOMPARE(dialog.popisek->text(), nazev.isEmpty() ? "" : nazev50(qPrintable(nazev)));
+        QCOMPARE(promenne.pozadavek_nacteni, nacte);
+        if (!nacte && !nazev.isEmpty())
+            dialog.Command1->click();
+        QCOMPARE(promenne.pozadavek_nacteni, !nazev.isEmpty());
+        QCOMPARE(promenne.nazev_mistnosti, nazev.isEmpty() ? "" : nazev50(qPrintable(nazev)));
     }
 
 #ifdef Q_OS_UNIX
@@ -244,13 +333,17 @@ private slots:
     }
 #endif
 
-    // All files, hidden too, sorted whatever the case; a keyboard move is a file click.
+    // All files sorted whatever the case, and the folders, but not the hidden ones; a keyboard
+    // move is a file click.
     void seznamSouboru() {
         zapis("b.dat 1, A.DAT 1, .skryty 1, C.txt 1, D.DAT 1");
+        QVERIFY(QDir::current().mkdir(".skryta"));
         Zapsani okno;
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        QCOMPARE(soubory(okno.File1), (QStringList{".skryty", "A.DAT", "b.dat", "C.txt", "D.DAT"}));
+        QCOMPARE(soubory(okno.File1), (QStringList{"A.DAT", "b.dat", "C.txt", "D.DAT"}));
+        QVERIFY(okno.Dir1->findItems(".skryta", Qt::MatchExactly).isEmpty());
+        QCOMPARE(okno.Dir1->findItems("hra", Qt::MatchExactly).size(), 1);
         QSignalSpy kliky(okno.seznamy, &Seznamy::souborKliknut);
         klikni(okno.File1, "b.dat");
         klikni(okno.File1, "b.dat"); // the selected entry again: a click too

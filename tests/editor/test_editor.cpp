@@ -3,17 +3,25 @@
 
 #include "../cekane.h"
 #include "../modalni.h"
+#include "dialogs/nacteni.h"
+#include "dialogs/seznamy.h"
 #include "items/predmety.h"
 #include "main/editor.h"
 #include "main/plocha.h"
 #include "room/promenne.h"
 
 #include <QKeySequenceEdit>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
 
 using namespace vinula;
 
@@ -25,6 +33,11 @@ namespace {
 void zapis(const QString &cesta, const QByteArray &data) {
     QFile soubor(cesta);
     QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(data) == data.size());
+}
+
+QByteArray precti(const QString &cesta) {
+    QFile soubor(cesta);
+    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray();
 }
 
 // One tick; the text of the warning box it raised, answered by a watcher.
@@ -90,34 +103,42 @@ private slots:
                                   "Ctrl+U|popis &Popis F1|oaplikaci &O aplikaci F12")
                               .split('|'));
     }
-    // The grid toggled from the menu; then Clear, with the grid on, frees every cell of the area,
-    // leaves the ring (which is not the room's) and resets exactly its fields.
+    // The grid toggled from the menu: on draws the lines over the surface, off clears it and draws
+    // the room again, where codes 2..49 draw nothing and those past the walls and the foods the
+    // unknown picture. Then Clear, with the grid on, frees the area, leaves the ring (which is
+    // not the room's) and resets exactly its fields.
     void mrizkaAVycisteni() {
-        Mistnost kruh;
-        for (int x = -1; x <= 30; ++x)
-            for (int y = -1; y <= 20; ++y) {
-                const bool oblast = x >= 0 && x < 30 && y >= 0 && y < 20;
-                e->mistnost.nastav(x, y, Kod(oblast ? 100 + (x + y) % 63 : 9));
-                kruh.nastav(x, y, oblast ? 0 : 9);
-            }
-        e->vykresliBunku(6, 6, 55); // stray pixels that only a redraw removes
+        Mistnost m = mistnost({{0, 0, 1}, {29, 19, 162}, {6, 6, 55}, {-1, -1, 9}, {30, 20, 9}});
+        const int kody[] = {2, 49, 50, 58, 59, 99, 100, 162, 163, 255}; // cells (1..10, 3)
+        for (int i = 0; i < 10; ++i)
+            m.nastav(i + 1, 3, Kod(kody[i]));
+        e->mistnost = m;
+        for (const QPoint bunka : {QPoint(1, 3), {2, 3}, {7, 7}}) // pixels only clearing removes
+            e->vykresliBunku(bunka.x(), bunka.y(), 100);
         QImage zapnuta = obraz();
         cekane::mrizka(zapnuta);
         e->mrizka->trigger();
         QCOMPARE(obraz(), zapnuta);
         e->mrizka->trigger();
-        QVERIFY(!e->mrizka->isChecked() && obraz() == plocha(e->mistnost));
+        QVERIFY(!e->mrizka->isChecked() && obraz() == plocha(m));
         e->mrizka->trigger();
         e->stisk_shift = e->leve_tlacitko = true;
-        promenne = {120, "1", "2", "3", "4", "7", 3, true, true, false, "/R", "/N", "a", "R"};
+        Promenne &p = promenne;
+        p.predmet = 120;
+        p.radek_od = "1", p.radek_do = "2", p.sloupec_od = "3", p.sloupec_do = "4", p.pocet = "7";
+        p.cislo_mistnosti = 3;
+        p.pozadavek_nacteni = p.pozadavek_zapsani = true;
+        p.dotyk = false;
+        p.soubor_nacteni = "/R.DAT", p.soubor_zapsani = "/N.DAT";
+        p.nazev_mistnosti = "Jeskyne", p.nazev_souboru = "R.DAT";
         e->vycistit->trigger();
-        const Promenne &p = promenne;
-        QVERIFY(!p.predmet && !p.pozadavek_nacteni && p.dotyk &&
-                p.nazev_mistnosti + p.nazev_souboru == "");
-        QCOMPARE(p.radek_od + p.radek_do + p.sloupec_od + p.sloupec_do + p.pocet +
-                     p.soubor_nacteni + p.soubor_zapsani + QString::number(p.cislo_mistnosti) +
-                     (p.pozadavek_zapsani ? "+" : "-"),
-                 "12347/R/N3+");
+        QVERIFY(p.predmet == 0 && p.dotyk && !p.pozadavek_nacteni);
+        QVERIFY(p.nazev_mistnosti.isEmpty() && p.nazev_souboru.isEmpty());
+        const QStringList rozmisteni{p.radek_od, p.radek_do, p.sloupec_od, p.sloupec_do, p.pocet};
+        QCOMPARE(rozmisteni, QStringList({"1", "2", "3", "4", "7"}));
+        QVERIFY(p.soubor_nacteni == "/R.DAT" && p.soubor_zapsani == "/N.DAT");
+        QVERIFY(p.cislo_mistnosti == 3 && p.pozadavek_zapsani);
+        const Mistnost kruh = mistnost({{-1, -1, 9}, {30, 20, 9}});
         QVERIFY(e->mistnost == kruh && obraz() == plocha(kruh, true));
         QVERIFY(e->mrizka->isChecked() && !e->stisk_shift && e->leve_tlacitko);
     }
@@ -140,49 +161,74 @@ private slots:
         QVERIFY(!e->isVisible());
     }
     void nezdar_data() {
-        QTest::addColumn<bool>("nacteni");
-        QTest::addColumn<QString>("soubor"); // in a fresh folder, if relative
-        QTest::newRow("load: room cut short") << true << "R.DAT";
-        QTest::newRow("load: file vanished") << true << "<b>NENI.DAT";
-        QTest::newRow("save: disk full") << false << "/dev/full";
-        QTest::newRow("save: a folder") << false << "";
+        QTest::addColumn<QString>("pripad");
+        QTest::newRow("load: room cut short") << "kratší";
+        QTest::newRow("load: file vanished") << "smazaný";
+        QTest::newRow("save: disk full") << "/dev/full";
+        QTest::newRow("save: a folder") << "složka";
+#ifdef Q_OS_UNIX
+        QTest::newRow("save: file busy") << "zamčený"; // another program appends to it
+#endif
     }
-    // Room 2 loaded with the grid on: the surface cleared and the room drawn under the lines,
-    // the name of 50 characters, the ring untouched. Then a load or save that fails: the room,
-    // its names and the surface stay, and the user is told once, after the tick, in plain text
-    // (the file name holds markup).
+    // Room 2 loaded with the grid on: the surface cleared and the room drawn under the lines, the
+    // name of 50 characters, the ring untouched. Then a load or save that fails: the load dialog
+    // chose room 3 and the file changed before the tick, or the file cannot take the room saved
+    // (another program holding it: the save does not wait).
+    // The room, its names and the surface stay, and the user is told once, after the tick, in
+    // plain text (the file name holds markup).
     void nezdar() {
-        QFETCH(bool, nacteni);
-        QFETCH(QString, soubor);
+        QFETCH(QString, pripad);
         QTemporaryDir adresar;
-        const QString cesta = QDir(adresar.path()).filePath(soubor);
-        zapis(adresar.filePath("R.DAT"), QByteArray(650, 100) + // and a third room cut short
-                                             cekane::zaznam("Druha", {{0, 5, 1}, {7, 2, 20}}) +
-                                             QByteArray(250, 100));
+        const QString soubor = adresar.filePath("<b>R.DAT");
+        const QByteArray obsah = QByteArray(650, 100) +
+                                 cekane::zaznam("Druha", {{0, 5, 1}, {7, 2, 20}}) +
+                                 cekane::zaznam("Treti");
+        zapis(soubor, obsah);
         e->mrizka->trigger();
         e->mistnost.nastav(-1, -1, 9);
         e->vykresliBunku(7, 2, 51); // stray pixels the load must clear; 20 has no picture
-        promenne.soubor_nacteni = adresar.filePath("R.DAT");
-        promenne.nazev_souboru = "R.DAT";
+        promenne.soubor_nacteni = soubor;
+        promenne.nazev_souboru = "<b>R.DAT";
         promenne.cislo_mistnosti = 2;
         promenne.pozadavek_nacteni = true;
         e->Timer1_Timer();
-        Mistnost druha = mistnost({{0, 5, 1}, {7, 2, 20}, {-1, -1, 9}});
+        const Mistnost druha = mistnost({{0, 5, 1}, {7, 2, 20}, {-1, -1, 9}});
         const QImage obrazDruhe = plocha(druha, true);
         QVERIFY(!promenne.pozadavek_nacteni && e->mistnost == druha && obraz() == obrazDruhe);
         QCOMPARE(promenne.nazev_mistnosti, QString("Druha").leftJustified(50));
-        // What the load dialog writes for the room it asks for.
-        promenne.nazev_mistnosti = "Treti";
-        promenne.nazev_souboru = QFileInfo(cesta).fileName();
-        (nacteni ? promenne.soubor_nacteni : promenne.soubor_zapsani) = cesta;
-        promenne.pozadavek_nacteni = nacteni;
-        promenne.pozadavek_zapsani = !nacteni;
-        promenne.cislo_mistnosti = 3;
+
+        const bool nacteni = pripad == "kratší" || pripad == "smazaný";
+        QString cil = soubor; // named in the warning
+        if (nacteni) {
+            Nacteni dialog;
+            dialog.seznamy->jdiDo(adresar.path());
+            dialog.File1->setCurrentIndex(dialog.File1->model()->index(0, 0));
+            dialog.Text1->setText("3");
+            dialog.Command1->click();
+            QVERIFY(promenne.pozadavek_nacteni);
+            QCOMPARE(promenne.nazev_mistnosti, QString("Treti").leftJustified(50));
+            QVERIFY(pripad == "kratší" ? QFile::resize(soubor, 1500) : QFile::remove(soubor));
+        } else {
+            cil = pripad == "složka" ? adresar.path() : pripad == "zamčený" ? soubor : pripad;
+            promenne.soubor_zapsani = cil;
+            promenne.nazev_mistnosti = "Treti"; // as the save dialog writes it
+            promenne.pozadavek_zapsani = true;
+        }
+        QFile zamceny(soubor);
+#ifdef Q_OS_UNIX
+        if (pripad == "zamčený")
+            QVERIFY(zamceny.open(QIODevice::ReadOnly) &&
+                    flock(zamceny.handle(), LOCK_EX | LOCK_NB) == 0);
+#endif
         const QString text = tikSVarovanim(*e);
-        QVERIFY2(text.contains(QDir::toNativeSeparators(cesta)), qPrintable(text));
+        QVERIFY2(text.contains(QDir::toNativeSeparators(cil)), qPrintable(text));
+        if (pripad == "zamčený") {
+            QVERIFY2(text.contains("jiný program"), qPrintable(text));
+            QCOMPARE(precti(soubor), obsah);
+        }
         QVERIFY(e->mistnost == druha && obraz() == obrazDruhe);
         QCOMPARE(promenne.nazev_mistnosti, QString(nacteni ? "Druha" : "Treti").leftJustified(50));
-        QCOMPARE(promenne.nazev_souboru, nacteni ? "R.DAT" : QFileInfo(cesta).fileName());
+        QCOMPARE(promenne.nazev_souboru, "<b>R.DAT");
         QCOMPARE(tikSVarovanim(*e, 100), QString());
     }
     // Placement first: had the painting run first, the placement's refresh would line the vinula.

@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTranslator>
 #include <QUrl>
@@ -58,12 +60,24 @@ class TestOkna : public QObject {
     QList<QUrl> adresy;
     static constexpr const char *schemata[] = {"http", "https", "mailto"};
 
+public:
+    // Before the application starts: a screen of 192 dots an inch and Qt's own scaling off, as on
+    // a desktop whose fonts are set to a high DPI. A font sized in points grows there; the fixed
+    // layouts, sized in pixels, must not.
+    static void initMain() {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VINULA_OBRAZOVKA_192);
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    }
+
 public slots: // stands in for the desktop's handler of addresses (not a test)
     void otevri(const QUrl &adresa) { adresy.append(adresa); }
 
 private slots:
-    // As the program does at start.
-    void initTestCase() { preklad = nainstalujCestinu(); }
+    void initTestCase() {
+        QCoreApplication::setAttribute(Qt::AA_Use96Dpi, false); // which QTEST_MAIN sets
+        QCOMPARE(QGuiApplication::primaryScreen()->logicalDotsPerInchY(), 192);
+        preklad = nainstalujCestinu(); // as the program does at start
+    }
     void cleanupTestCase() {
         for (const char *schema : schemata)
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
@@ -147,6 +161,9 @@ Label2 105 945 1065 225 Jídlo pro vinulu)";
                                           c[4].toInt() / 15));
             if (popis.section(' ', 5) != u"…")
                 QCOMPARE(o->property("text").toString().trimmed(), popis.section(' ', 5));
+            // Every family's text 11 pixels high, the about window's title 18.
+            const bool nadpis = w->objectName() == u"autor" && c[0] == u"Label1";
+            QCOMPARE(QFontInfo(o->font()).pixelSize(), nadpis ? 18 : 11);
             if (auto *l = qobject_cast<QLabel *>(o); l && !l->text().isEmpty()) {
                 QVERIFY2(vejdeSe(l), qPrintable(c[0]));
                 // One font for each family of windows: the three dialogs and the palette
