@@ -7,8 +7,8 @@
 #include "room/roomfile.h"
 #include "slova.h"
 
+#include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace vinula::mistnosti {
 
@@ -61,16 +61,16 @@ Souhrn shrn(qint64 cislo, QByteArrayView zaznam) {
     s.zdi = pocet(soucty, zdi);
     s.cizich = pocet(soucty, cizich);
     s.chyba = kontrola::chyba(kontrola::Pocty{s.vinuly, s.jidla});
+    // The first cell of a kind, looked for only when there is one.
+    const auto prvni = [bunky](bool (*druh)(int kod)) {
+        return std::find_if(bunky, bunky + roomfile::delkaMrizky, druh) - bunky;
+    };
     if (s.vinuly > 0) {
-        const auto *prvni = static_cast<const uchar *>(
-            std::memchr(bunky, 1, static_cast<size_t>(roomfile::delkaMrizky)));
-        s.vinula = bunka(prvni - bunky);
+        s.vinula = bunka(prvni(katalog::jeVinula));
         s.mimoOkraj = s.vinuly == 1 && !Mistnost::naOkraji(s.vinula.x(), s.vinula.y());
     }
     if (s.cizich > 0) {
-        qsizetype i = 0;
-        while (katalog::jePredmet(bunky[i]))
-            ++i;
+        const qsizetype i = prvni([](int kod) { return !katalog::jePredmet(kod); });
         s.prvniCizi = bunka(i);
         s.ciziKod = bunky[i];
     }
