@@ -13,8 +13,9 @@ inline QString mistnosti(qint64 pocet) {
 }
 
 // Text for one line of a terminal: control characters, which a damaged
-// record or a file name may hold and which could steer the terminal, shown
-// as '?'.
+// record or a file name may hold and which could steer the terminal, and the
+// invisible ones that turn the text's direction or break the line, shown as
+// '?'.
 QString naRadek(const QString &text);
 
 // Text in the Czech quotes „ and “, made safe by naRadek(): what the user

@@ -55,6 +55,8 @@ QString popis(int cislo) {
     case ETXTBSY:
 #endif
         return QStringLiteral("soubor je právě používán");
+    case EAGAIN:
+        return QStringLiteral("zařízení teď nepřijme další data");
     case EINVAL:
         return QStringLiteral("systém souborů takovou operaci nedovolí");
     case EXDEV:

@@ -272,9 +272,9 @@ private slots:
         // What the user typed or a file is named reaches the terminal
         // without its control characters.
         radek("řídicí znaky v názvu výstupu",
-              {.argumenty = {u"vyjmout"_s, u"A.DAT"_s, u"6"_s, u"-o"_s, u"N\x1b[2J.DAT"_s},
-               .ven = u"N?[2J.DAT: vytvořen, místnost č. 1\n"_s,
-               .vystup = u"N\x1b[2J.DAT"_s,
+              {.argumenty = {u"vyjmout"_s, u"A.DAT"_s, u"6"_s, u"-o"_s, u"N\x1b[2J\u202e.DAT"_s},
+               .ven = u"N?[2J?.DAT: vytvořen, místnost č. 1\n"_s,
+               .vystup = u"N\x1b[2J\u202e.DAT"_s,
                .bajty = r6});
         spatne("přebývá argument",
                {u"obrazek"_s, u"A.DAT"_s, u"1"_s, u"2\x1b[2J"_s, u"-o"_s, u"m.png"_s},
