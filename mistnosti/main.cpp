@@ -1,6 +1,7 @@
 // vinula-mistnosti: lists, checks, draws and rearranges the rooms of room
 // files, from the command line. See `vinula-mistnosti --help`.
 
+#include "preruseni.h"
 #include "prikazy.h"
 #include "slova.h"
 #include "standardni.h"
@@ -29,6 +30,7 @@ void bezRuntimeSlozky(QtMsgType druh, const QMessageLogContext &kontext, const Q
 int main(int argc, char **argv) {
     // First of all: Qt opens files of its own.
     vinula::mistnosti::pripravStandardniProudy();
+    vinula::mistnosti::bezKonceNaMeziVelikosti();
     vinula::mistnosti::StandardniProud standardniVystup(stdout), standardniChyby(stderr);
     vinula::mistnosti::Kanal ven(standardniVystup), chyby(standardniChyby);
     const vinula::mistnosti::Kanaly kanaly{ven, chyby};

@@ -16,7 +16,6 @@ extern "C" void zaznamenej(int signal) {
 #ifdef Q_OS_UNIX
 constexpr std::array zastavujici = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 std::array<struct sigaction, zastavujici.size()> puvodni{};
-struct sigaction puvodniVelikost {};
 #else
 constexpr std::array zastavujici = {SIGINT, SIGTERM};
 std::array<void (*)(int), zastavujici.size()> puvodni{};
@@ -33,20 +32,21 @@ ZachyceniSignalu::ZachyceniSignalu() {
     sigemptyset(&zachyceni.sa_mask);
     for (std::size_t i = 0; i < zastavujici.size(); ++i)
         sigaction(zastavujici[i], &zachyceni, &puvodni[i]);
-    // A write past the limit then returns EFBIG, which the writer reports.
-    struct sigaction ignorovat {};
-    ignorovat.sa_handler = SIG_IGN;
-    sigemptyset(&ignorovat.sa_mask);
-    sigaction(SIGXFSZ, &ignorovat, &puvodniVelikost);
 }
 
 ZachyceniSignalu::~ZachyceniSignalu() {
     for (std::size_t i = 0; i < zastavujici.size(); ++i)
         sigaction(zastavujici[i], &puvodni[i], nullptr);
-    sigaction(SIGXFSZ, &puvodniVelikost, nullptr);
+}
+
+void bezKonceNaMeziVelikosti() {
+    // The write then returns EFBIG.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 #else
+
+void bezKonceNaMeziVelikosti() {}
 
 ZachyceniSignalu::ZachyceniSignalu() {
     prijaty = 0;

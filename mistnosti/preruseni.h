@@ -8,8 +8,12 @@
 // cannot be caught.
 namespace vinula::mistnosti {
 
-// Catches the stop signals while it lives; a write past the file-size limit
-// then fails instead of ending the program. Restores what was before.
+// Run at the start: a write past the file-size limit (ulimit -f) then fails
+// with a reason the program reports, instead of ending it on the spot with
+// whatever it had half written.
+void bezKonceNaMeziVelikosti();
+
+// Catches the stop signals while it lives. Restores what was before.
 class ZachyceniSignalu {
 public:
     ZachyceniSignalu();

@@ -53,7 +53,9 @@ Beh spust(const QString &slozka, const QStringList &argumenty, qint64 limit = -1
         if (limit >= 0) {
             const rlimit mez{rlim_t(limit), rlim_t(limit)};
             setrlimit(RLIMIT_FSIZE, &mez);
-            std::signal(SIGXFSZ, SIG_IGN);
+            // A write past the limit raises SIGXFSZ, whose default action
+            // would end a program that does not take care.
+            std::signal(SIGXFSZ, SIG_DFL);
         }
         if (standardni == Ven::plny) {
             const int plny = open("/dev/full", O_WRONLY);
