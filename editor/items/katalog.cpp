@@ -91,4 +91,27 @@ QString nazev(int kod) {
     return {};
 }
 
+int kodNaMiste(int radek, int sloupec) {
+    if (sloupec < 0 || sloupec >= sloupcuPalety)
+        return -1;
+    // Free floor fills a block of three columns by two rows at the right.
+    const bool blokVolna = sloupec >= sloupcuPalety - 3;
+    switch (radek) {
+    case 0:
+        if (sloupec == 0)
+            return 1;
+        if (sloupec >= 2 && sloupec < 2 + pocetZdi)
+            return prvniZed + sloupec - 2;
+        return blokVolna ? 0 : -1;
+    case 1:
+        return blokVolna ? 0 : -1;
+    default:
+        if (radek < 2 || radek >= radkuPalety)
+            return -1;
+        // The food, fifteen to a row, in the order of the codes.
+        const int poradi = sloupcuPalety * (radek - 2) + sloupec;
+        return poradi < pocetJidel ? prvniJidlo + poradi : -1;
+    }
+}
+
 } // namespace vinula::katalog

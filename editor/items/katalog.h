@@ -36,4 +36,11 @@ constexpr bool jePredmet(int kod) {
 // is not an item.
 QString nazev(int kod);
 
+// Where the palette shows each item: 15 columns by 7 rows of places. The
+// code the picture at (radek, sloupec) selects, or -1 where the place is
+// empty; free floor stands in six places.
+constexpr int sloupcuPalety = 15;
+constexpr int radkuPalety = 7;
+int kodNaMiste(int radek, int sloupec);
+
 } // namespace vinula::katalog

@@ -70,26 +70,7 @@ Predmety::Predmety(QWidget *parent)
 }
 
 int Predmety::kodNaMiste(int radek, int sloupec) {
-    if (sloupec < 0 || sloupec >= sloupcu)
-        return -1;
-    // Free floor fills a block of three columns by two rows at the right.
-    const bool blokVolna = sloupec >= sloupcu - 3;
-    switch (radek) {
-    case 0:
-        if (sloupec == 0)
-            return 1;
-        if (sloupec >= 2 && sloupec < 2 + katalog::pocetZdi)
-            return katalog::prvniZed + sloupec - 2;
-        return blokVolna ? 0 : -1;
-    case 1:
-        return blokVolna ? 0 : -1;
-    default:
-        if (radek < 2 || radek >= radku)
-            return -1;
-        // The food, fifteen to a row, in the order of the codes.
-        const int poradi = sloupcu * (radek - 2) + sloupec;
-        return poradi < katalog::pocetJidel ? katalog::prvniJidlo + poradi : -1;
-    }
+    return katalog::kodNaMiste(radek, sloupec);
 }
 
 QPoint Predmety::poziceVedle(const QRect &hlavni, QSize velikost, const QRect &obrazovka) {

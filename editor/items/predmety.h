@@ -1,5 +1,7 @@
 #pragma once
 
+#include "katalog.h"
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QPoint>
@@ -49,8 +51,8 @@ public:
     static QPoint poziceVedle(const QRect &hlavni, QSize velikost, const QRect &obrazovka);
 
     // The layout: 15 columns by 7 rows of places, of which 79 hold a picture.
-    static constexpr int sloupcu = 15;
-    static constexpr int radku = 7;
+    static constexpr int sloupcu = katalog::sloupcuPalety;
+    static constexpr int radku = katalog::radkuPalety;
     static constexpr int pocetObrazku = 79;
     // The code the picture at (radek, sloupec) selects, or -1 where the place
     // is empty.
