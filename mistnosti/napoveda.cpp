@@ -21,6 +21,10 @@ Příkazy:
                                    nakreslí místnost, bez čísla arch všech
   vyjmout SOUBOR ČÍSLA -o NOVÝ.DAT [--pripojit]
                                    zkopíruje vybrané místnosti jinam
+  do-tiled SOUBOR [ČÍSLA] -o SLOŽKA
+                                   převede místnosti na mapy editoru Tiled
+  z-tiled MAPA… -o NOVÝ.DAT [--pripojit]
+                                   převede mapy Tiledu zpět na místnosti
 
 Volby:
   -h, --help       tato nápověda; za příkazem nápověda k příkazu
@@ -108,6 +112,55 @@ Nový soubor se objeví celý, nebo vůbec; nepovedené připojení vrátí soub
 jeho původní délku. Návratový kód 2 při chybném vstupu nebo chybě zápisu.
 )";
 
+const char *const doTiledu =
+    R"(Použití: vinula-mistnosti do-tiled SOUBOR [ČÍSLA] -o SLOŽKA
+
+Převede místnosti SOUBORU (bez ČÍSEL všechny, jinak jmenované jako u příkazu
+vyjmout) na mapy editoru map Tiled. Do SLOŽKY (chybí-li, vytvoří ji) zapíše:
+  0001.tmx, 0002.tmx, …   jednu mapu 30 × 20 dlaždic na místnost, v pořadí;
+                          název místnosti je textová vlastnost mapy „nazev“
+  vinula.tsx, vinula.png  sadu dlaždic s obrázky předmětů jako v editoru,
+                          rozloženou jako okno Volba předmětů; každá dlaždice
+                          nese vlastnosti „kod“ a „nazev“
+  mimo-katalog.tsx, .png  sadu pro kódy mimo katalog, jen když je některá
+                          místnost obsahuje
+  mistnosti.world         svět Tiledu s mapami vedle sebe, po deseti v řadě
+
+Volby:
+  -o, --vystup SLOŽKA   kam se mapy zapíšou; soubor, který už ve složce je,
+                        se nikdy nepřepíše a pak se nezapíše nic
+  -h, --help            tato nápověda
+
+Nepovede-li se zápis, zapsané soubory (i nově vytvořená složka) zmizí.
+Návratový kód 2 při chybném vstupu nebo chybě zápisu.
+)";
+
+const char *const zTiledu =
+    R"(Použití: vinula-mistnosti z-tiled MAPA… -o NOVÝ.DAT [--pripojit]
+
+Z každé MAPY editoru Tiled (TMX, nebo JSON .tmj/.json) udělá jednu
+místnost, v daném pořadí, a zapíše je jako příkaz vyjmout. Mapa musí mít
+30 × 20 dlaždic, pravoúhlou orientaci, jedinou vrstvu dlaždic (CSV, base64,
+base64 se zlib nebo gzip, v JSON i pole čísel) a dlaždice jen ze sad, které
+zapsal příkaz do-tiled (poznají se podle vlastností, ne podle jména souboru),
+neotočené a nepřevrácené. Prázdná buňka je volná plocha. Název místnosti je
+vlastnost mapy „nazev“, jinak jméno souboru mapy bez přípony; nejvýš 50
+znaků ve Windows-1250. Místnost musí projít kontrolou editoru (právě jedna
+vinula, aspoň jedno jídlo) a vinula musí stát na okraji plochy.
+
+Volby:
+  -o, --vystup NOVÝ.DAT   soubor, který se vytvoří; existující soubor se bez
+                          --pripojit nikdy nepřepíše
+  --pripojit              připojí místnosti na konec existujícího souboru
+                          místností (chybí-li, vytvoří ho)
+  -h, --help              tato nápověda
+
+Odmítne-li se kterákoli mapa, vypíše se každá chybná s důvodem a nezapíše
+se nic. Nový soubor se objeví celý, nebo vůbec; nepovedené připojení vrátí
+soubor na jeho původní délku. Návratový kód 2 při chybném vstupu nebo chybě
+zápisu.
+)";
+
 } // namespace
 
 QString napoveda(Druh druh) {
@@ -122,6 +175,10 @@ QString napoveda(Druh druh) {
         return QString::fromUtf8(obrazku).arg(mistnosti(nejviceNaArchu));
     case Druh::vyjmout:
         return QString::fromUtf8(vyjmuti).arg(mistnosti(nejviceVSeznamu));
+    case Druh::doTiled:
+        return QString::fromUtf8(doTiledu);
+    case Druh::zTiled:
+        return QString::fromUtf8(zTiledu);
     }
     return {};
 }

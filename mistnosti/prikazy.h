@@ -3,7 +3,7 @@
 #include "argumenty.h"
 #include "vystup.h"
 
-// The four sub-commands. Each returns the program's exit status.
+// The sub-commands. Each returns the program's exit status.
 namespace vinula::mistnosti {
 
 // A sheet holds at most this many rooms: 400 half-size rooms are a picture
@@ -14,6 +14,8 @@ int seznam(const Prikaz &prikaz, const Kanaly &kanaly);
 int kontrola(const Prikaz &prikaz, const Kanaly &kanaly);
 int obrazek(const Prikaz &prikaz, const Kanaly &kanaly);
 int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly);
+int doTiled(const Prikaz &prikaz, const Kanaly &kanaly);
+int zTiled(const Prikaz &prikaz, const Kanaly &kanaly);
 
 // Rooms on their way into a room file: whole records, handed on in pieces to
 // a Zapis, which says whether the write went well.

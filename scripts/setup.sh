@@ -7,11 +7,13 @@ packages=(
     g++ make cmake              # tool chain
     qt6-base-dev                # Qt 6 Core, Gui, Widgets, Test
     qt6-translations-l10n       # Qt's own Czech texts, built into the program
+    zlib1g-dev                  # zlib and gzip layer data of Tiled maps (Qt's own zlib is no public API)
     fonts-dejavu-core           # any font, so text can be laid out offscreen
     fonts-dejavu-extra          # the condensed face the file dialogs' fixed layouts need
     xvfb xdotool                # the end-to-end tests: a real X server and input
     clang libclang-rt-14-dev    # the fuzz target (libFuzzer, sanitizers)
     valgrind                    # the benchmarks count instructions with callgrind
+    tiled                       # the tests open the exported maps in Tiled and tmxrasterizer
 )
 
 missing=()
