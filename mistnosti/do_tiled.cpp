@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <system_error>
+#include <thread>
+#include <vector>
+
 namespace vinula::mistnosti {
 
 namespace {
@@ -43,6 +48,48 @@ private:
     QStringList slozky_;
     bool hotovo_ = false;
 };
+
+struct Soubor {
+    QString cesta;
+    QByteArray data;
+    bool zapsan = false;
+    QString duvod;
+};
+
+// Maps are written this many at a time, so that memory does not grow with
+// the number of rooms.
+constexpr std::size_t mapVDavce = 512;
+
+// Writes each file with zapisNovy, several at once: a disk confirms a
+// written file (fsync) much sooner when the confirmations overlap, so 1,000
+// maps take a fraction of the time they take one after the other.
+void zapisSoucasne(std::vector<Soubor> &soubory) {
+    constexpr std::size_t vlaken = 32;
+    std::atomic<std::size_t> dalsi = 0;
+    const auto prace = [&] {
+        for (std::size_t i; (i = dalsi++) < soubory.size();) {
+            Soubor &soubor = soubory[i];
+            soubor.zapsan = zapisNovy(
+                soubor.cesta,
+                [&soubor](QIODevice &zarizeni, QString *) {
+                    return zarizeni.write(soubor.data) == soubor.data.size();
+                },
+                &soubor.duvod);
+        }
+    };
+    std::vector<std::thread> pomocnici;
+    for (std::size_t i = 1; i < std::min(vlaken, soubory.size()); ++i) {
+        // Without another thread this one writes them all.
+        try {
+            pomocnici.emplace_back(prace);
+        } catch (const std::system_error &) {
+            break;
+        }
+    }
+    prace();
+    for (std::thread &pomocnik : pomocnici)
+        pomocnik.join();
+}
 
 } // namespace
 
@@ -126,24 +173,33 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         ohlas(kanaly, proUzivatele(slozka), QStringLiteral("složku nelze vytvořit"));
         return chybnyVstup;
     }
-    const auto zapis = [&](const QString &soubor, const QByteArray &data) {
-        const QString kam = cil.filePath(soubor);
-        const bool ok = zapisNovy(
-            kam,
-            [&data](QIODevice &zarizeni, QString *) { return zarizeni.write(data) == data.size(); },
-            &duvod);
-        if (ok)
-            uklid.pridej(kam);
-        else
-            ohlas(kanaly, proUzivatele(kam),
-                  duvod + QStringLiteral("; co se už zapsalo, je zase pryč"));
-        return ok;
+    // The files go in batches; each file whole or not at all.
+    std::vector<Soubor> davka;
+    const auto pridej = [&](const QString &jmeno, QByteArray data) {
+        davka.push_back({cil.filePath(jmeno), std::move(data), false, {}});
     };
-    if (!zapis(tiled::pngSady, tiled::obrazekSady(tiled::Sada::katalog)) ||
-        !zapis(tiled::souborSady, tiled::sada(tiled::Sada::katalog)))
-        return chybnyVstup;
-    if (mimo && (!zapis(tiled::pngSadyMimo, tiled::obrazekSady(tiled::Sada::mimo)) ||
-                 !zapis(tiled::souborSadyMimo, tiled::sada(tiled::Sada::mimo))))
+    const auto zapisDavku = [&] {
+        zapisSoucasne(davka);
+        const Soubor *chybny = nullptr;
+        for (const Soubor &soubor : davka) {
+            if (soubor.zapsan)
+                uklid.pridej(soubor.cesta);
+            else if (!chybny)
+                chybny = &soubor;
+        }
+        if (chybny)
+            ohlas(kanaly, proUzivatele(chybny->cesta),
+                  chybny->duvod + QStringLiteral("; co se už zapsalo, je zase pryč"));
+        davka.clear();
+        return !chybny;
+    };
+    pridej(tiled::pngSady, tiled::obrazekSady(tiled::Sada::katalog));
+    pridej(tiled::souborSady, tiled::sada(tiled::Sada::katalog));
+    if (mimo) {
+        pridej(tiled::pngSadyMimo, tiled::obrazekSady(tiled::Sada::mimo));
+        pridej(tiled::souborSadyMimo, tiled::sada(tiled::Sada::mimo));
+    }
+    if (!zapisDavku())
         return chybnyVstup;
     qint64 poradi = 0;
     bool zapsano = true;
@@ -151,7 +207,9 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         const bool prosel = zdroj.projdi(
             usek,
             [&](qint64, QByteArrayView zaznam) {
-                zapsano = zapis(mapy[poradi++], tiled::mapa(zaznam));
+                pridej(mapy[poradi++], tiled::mapa(zaznam));
+                if (davka.size() == mapVDavce)
+                    zapsano = zapisDavku();
                 return zapsano;
             },
             &duvod);
@@ -161,7 +219,8 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
             return chybnyVstup;
         }
     }
-    if (!zapis(tiled::souborSveta, tiled::svet(mapy)))
+    pridej(tiled::souborSveta, tiled::svet(mapy));
+    if (!zapisDavku())
         return chybnyVstup;
     uklid.hotovo();
 

@@ -5,6 +5,7 @@
 #include "room/cp1250.h"
 #include "room/roomfile.h"
 #include "slova.h"
+#include "souhrn.h"
 #include "tiled.h"
 
 #include <QDir>
@@ -62,6 +63,17 @@ bool chyba(QString *duvod, const QString &text) {
     return false;
 }
 
+// Text from a file, for a message: at most 40 characters, control
+// characters shown as '?'.
+QString zkrat(const QString &text) {
+    constexpr qsizetype nejvic = 40;
+    return naRadek(text.size() > nejvic ? text.first(nejvic) + u'…' : text);
+}
+
+QString citace(const QString &text) {
+    return vUvozovkach(zkrat(text));
+}
+
 QString cislo(qint64 hodnota) {
     return hodnota < 0 ? QStringLiteral("?") : QString::number(hodnota);
 }
@@ -110,7 +122,7 @@ bool overHlavicku(QStringView orientace, bool nekonecna, qint64 sirka, qint64 vy
     if (orientace != u"orthogonal")
         return chyba(duvod, QStringLiteral("mapa není pravoúhlá: orientace %1, místnost "
                                            "potřebuje „orthogonal“")
-                                .arg(vUvozovkach(orientace.toString())));
+                                .arg(citace(orientace.toString())));
     if (nekonecna)
         return chyba(duvod, QStringLiteral("mapa je nekonečná; místnost má pevnou plochu 30 × 20"));
     if (sirka != Mistnost::sirka || vyska != Mistnost::vyska)
@@ -123,10 +135,10 @@ bool overVrstvu(Obsah &obsah, const QString &jmeno, qint64 sirka, qint64 vyska, 
     if (++obsah.vrstev > 1)
         return chyba(duvod, QStringLiteral("mapa má víc než jednu vrstvu dlaždic (druhá je %1), "
                                            "místnost se čte z jediné")
-                                .arg(vUvozovkach(jmeno)));
+                                .arg(citace(jmeno)));
     if (sirka != Mistnost::sirka || vyska != Mistnost::vyska)
         return chyba(duvod, QStringLiteral("vrstva %1 má %2 × %3 dlaždic, místnost má 30 × 20")
-                                .arg(vUvozovkach(jmeno), cislo(sirka), cislo(vyska)));
+                                .arg(citace(jmeno), cislo(sirka), cislo(vyska)));
     return true;
 }
 
@@ -165,8 +177,7 @@ bool zCsv(QByteArrayView text, Gidy &gidy, QString *duvod) {
             const auto gid = gidZTextu(polozka);
             if (!gid)
                 return chyba(duvod, QStringLiteral("data vrstvy v CSV: %1 není číslo dlaždice")
-                                        .arg(vUvozovkach(QString::fromLatin1(polozka.first(
-                                            std::min<qsizetype>(polozka.size(), 20))))));
+                                        .arg(citace(QString::fromLatin1(polozka))));
             if (pocet == bunek)
                 return poctyDlazdic(bunek + 1, duvod);
             gidy[static_cast<std::size_t>(pocet++)] = *gid;
@@ -206,7 +217,7 @@ QString neznamaKomprese(QStringView komprese) {
         return QStringLiteral("data vrstvy jsou komprimovaná zstd, to vinula-mistnosti neumí; "
                               "v Tiledu zvolte ve vlastnostech mapy jiný formát vrstvy "
                               "(Tile Layer Format), např. CSV");
-    return QStringLiteral("neznámá komprese dat vrstvy %1").arg(vUvozovkach(komprese.toString()));
+    return QStringLiteral("neznámá komprese dat vrstvy %1").arg(citace(komprese.toString()));
 }
 
 bool zBase64(QByteArrayView text, QStringView komprese, Gidy &gidy, QString *duvod) {
@@ -236,12 +247,12 @@ bool zBase64(QByteArrayView text, QStringView komprese, Gidy &gidy, QString *duv
 }
 
 QString neznameKodovani(QStringView kodovani) {
-    return QStringLiteral("neznámé kódování dat vrstvy %1").arg(vUvozovkach(kodovani.toString()));
+    return QStringLiteral("neznámé kódování dat vrstvy %1").arg(citace(kodovani.toString()));
 }
 
 QString nazevNeniText(QStringView typ) {
     return QStringLiteral("vlastnost „nazev“ mapy má typ %1, název místnosti je text (string)")
-        .arg(vUvozovkach(typ.toString()));
+        .arg(citace(typ.toString()));
 }
 
 // ---- XML (TMX, TSX) ----
@@ -312,7 +323,7 @@ bool ctiDataXml(QXmlStreamReader &xml, Gidy &gidy, QString *duvod) {
                 else if (!gid)
                     chyba(duvod, QStringLiteral("dlaždice vrstvy má gid %1, to není číslo "
                                                 "dlaždice")
-                                     .arg(vUvozovkach(text.toString())));
+                                     .arg(citace(text.toString())));
                 else
                     poctyDlazdic(bunek + 1, duvod);
             }
@@ -343,7 +354,7 @@ bool ctiVrstvuXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
             return xml.skipCurrentElement();
         data = true;
         ok = ctiDataXml(xml, obsah.gidy, duvod);
-        if (ok && !xml.isEndElement())
+        if (!xml.isEndElement()) // refused before its text was read
             xml.skipCurrentElement();
     });
     if (!ok)
@@ -378,6 +389,8 @@ bool ctiVlastnostiMapyXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
 bool ctiSkupinuXml(QXmlStreamReader &xml, Obsah &obsah, int hloubka, QString *duvod) {
     bool ok = true;
     detiXml(xml, [&](QStringView jmeno) {
+        // After a refusal the rest is only skipped: it would overwrite the
+        // reason.
         if (!ok)
             return xml.skipCurrentElement();
         if (jmeno == u"layer") {
@@ -408,9 +421,6 @@ bool ctiSkupinuXml(QXmlStreamReader &xml, Obsah &obsah, int hloubka, QString *du
         } else {
             xml.skipCurrentElement();
         }
-        // Stop at the first refusal: what follows would overwrite its reason.
-        if (!ok)
-            xml.raiseError();
     });
     return ok;
 }
@@ -420,9 +430,8 @@ bool ctiTmx(const QByteArray &data, Obsah &obsah, QString *duvod) {
     if (!xml.readNextStartElement())
         return chyba(duvod, chybaXml(xml));
     if (xml.name() != u"map")
-        return chyba(
-            duvod,
-            QStringLiteral("není to mapa Tiledu: hlavní prvek je <%1>, ne <map>").arg(xml.name()));
+        return chyba(duvod, QStringLiteral("není to mapa Tiledu: hlavní prvek je <%1>, ne <map>")
+                                .arg(zkrat(xml.name().toString())));
     const auto a = xml.attributes();
     if (!overHlavicku(a.value(QLatin1String("orientation")),
                       a.value(QLatin1String("infinite")) == u"1",
@@ -431,11 +440,11 @@ bool ctiTmx(const QByteArray &data, Obsah &obsah, QString *duvod) {
         return false;
     QString proc;
     const bool ok = ctiSkupinuXml(xml, obsah, 0, &proc);
-    if (!ok)
-        return chyba(duvod, proc);
+    // Broken XML (a file cut short) is the reason, whatever it made of the
+    // data.
     if (xml.hasError())
         return chyba(duvod, chybaXml(xml));
-    return true;
+    return ok || chyba(duvod, proc);
 }
 
 // ---- JSON ----
@@ -522,7 +531,7 @@ bool ctiJson(const QByteArray &data, Obsah &obsah, QString *duvod) {
     const QJsonObject o = dokument.object();
     if (o.value(u"type").toString() != u"map")
         return chyba(duvod, QStringLiteral("není to mapa Tiledu: JSON s typem %1, ne „map“")
-                                .arg(vUvozovkach(o.value(u"type").toString())));
+                                .arg(citace(o.value(u"type").toString())));
     if (!overHlavicku(o.value(u"orientation").toString(), o.value(u"infinite").toBool(),
                       o.value(u"width").toInteger(-1), o.value(u"height").toInteger(-1), duvod))
         return false;
@@ -558,7 +567,7 @@ QString chybaNazvu(const QString &nazev) {
     for (const QChar znak : nazev)
         if (cp1250::naBajt(znak) == '?' && znak != u'?')
             return QStringLiteral("název místnosti obsahuje znak %1, který Windows-1250 nezná")
-                .arg(vUvozovkach(znak));
+                .arg(citace(QString(znak)));
     if (nazev.size() > roomfile::delkaNazvu)
         return QStringLiteral("název místnosti má %1 znaků, vejde se nejvýš 50").arg(nazev.size());
     return {};
@@ -633,8 +642,7 @@ std::optional<QByteArray> Ctenar::mistnost(const QString &cesta, QString *duvod)
                 QStringLiteral("dlaždice %1 %2 nepatří žádné sadě dlaždic mapy").arg(gid).arg(kde));
         const Odkaz &odkaz = *(za - 1);
         std::shared_ptr<const SadaDlazdic> sada = odkaz.vlozena;
-        const QString jmeno =
-            vUvozovkach(odkaz.zdroj.isEmpty() ? odkaz.vlozena->nazev : odkaz.zdroj);
+        const QString jmeno = citace(odkaz.zdroj.isEmpty() ? odkaz.vlozena->nazev : odkaz.zdroj);
         if (!sada) {
             const Nactena &nactena = externi(slozkaMapy.filePath(odkaz.zdroj));
             if (!nactena.sada)
