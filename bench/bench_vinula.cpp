@@ -74,6 +74,8 @@ private slots:
     void mistnosti();
     void mistnostiVyjmoutPozpatku();
     void mistnostiArch100();
+    void mistnostiDoTiled1000();
+    void mistnostiZTiled1000();
 
     void souborPripojMistnost();
 
@@ -223,6 +225,43 @@ void BenchVinula::mistnostiArch100() {
         kod = spustMistnosti({QStringLiteral("obrazek"), sto, QStringLiteral("-o"), vystup});
     }
     QCOMPARE(kod, 0);
+}
+
+// 1,000 rooms that pass the editor's check out to Tiled maps, and the maps
+// back into a room file.
+void BenchVinula::mistnostiDoTiled1000() {
+    const QString tisic = adresar_.filePath(QStringLiteral("TISIC.DAT"));
+    QFile soubor(tisic);
+    QVERIFY(soubor.open(QIODevice::WriteOnly));
+    Mistnost mistnost = plnaMistnost();
+    mistnost.nastav(0, 0, 1);
+    for (int i = 0; i < 1000; ++i)
+        soubor.write(roomfile::zaznam(QStringLiteral("místnost %1").arg(i), mistnost));
+    soubor.close();
+    const QString vystup = adresar_.filePath(QStringLiteral("tiled"));
+    int kod = -1;
+    QBENCHMARK {
+        QDir(vystup).removeRecursively();
+        kod = spustMistnosti({QStringLiteral("do-tiled"), tisic, QStringLiteral("-o"), vystup});
+    }
+    QCOMPARE(kod, 0);
+}
+
+void BenchVinula::mistnostiZTiled1000() {
+    const QDir slozka(adresar_.filePath(QStringLiteral("tiled")));
+    QStringList argumenty{QStringLiteral("z-tiled")};
+    for (const QString &mapa : slozka.entryList({QStringLiteral("*.tmx")}, QDir::Files))
+        argumenty << slozka.filePath(mapa);
+    QCOMPARE(argumenty.size(), 1001);
+    const QString vystup = adresar_.filePath(QStringLiteral("ZPET.DAT"));
+    argumenty << QStringLiteral("-o") << vystup;
+    int kod = -1;
+    QBENCHMARK {
+        QFile::remove(vystup);
+        kod = spustMistnosti(argumenty);
+    }
+    QCOMPARE(kod, 0);
+    QCOMPARE(QFileInfo(vystup).size(), 1000 * roomfile::delkaZaznamu);
 }
 
 void BenchVinula::souborPripojMistnost() {

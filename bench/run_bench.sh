@@ -33,6 +33,8 @@ BEGIN {
     limit["mistnosti_kontrolaProces"] = 1000; what["mistnosti_kontrolaProces"] = "  the same as a process: kontrola"
     limit["mistnostiVyjmoutPozpatku"] = 2000; what["mistnostiVyjmoutPozpatku"] = "mistnosti vyjmout 100000-1"
     limit["mistnostiArch100"] = 2000;         what["mistnostiArch100"] = "mistnosti obrazek, sheet of 100"
+    limit["mistnostiDoTiled1000"] = 1000;     what["mistnostiDoTiled1000"] = "mistnosti do-tiled, 1,000 rooms"
+    limit["mistnostiZTiled1000"] = 1000;      what["mistnostiZTiled1000"] = "mistnosti z-tiled, 1,000 maps"
     printf "%-36s %14s %12s   %s\n", "figure", "ms per run", "budget", "tick = 20 ms"
     failed = 0
 }

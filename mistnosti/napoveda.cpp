@@ -12,7 +12,8 @@ const char *const programu =
     R"(Použití: vinula-mistnosti PŘÍKAZ [VOLBY] ARGUMENTY…
 
 Vypíše, zkontroluje, nakreslí a přeskládá místnosti v souborech místností
-hry Vinula (soubory *.DAT editoru místností). Zdrojový soubor nikdy nezmění.
+hry Vinula (soubory *.DAT editoru místností) a převede je do editoru map
+Tiled a zpět. Zdrojový soubor nikdy nezmění.
 
 Příkazy:
   seznam SOUBOR… [--json]          vypíše místnosti souborů
