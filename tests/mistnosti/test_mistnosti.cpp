@@ -3,21 +3,16 @@
 // folder: exactly the planned output, or nothing at all.
 
 #include "../cekane.h"
+#include "../proces.h"
 #include "main/editor.h"
 #include "main/plocha.h"
 #include "room/promenne.h"
 
 #include <QDir>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace Qt::StringLiterals;
 using cekane::zaznam;
@@ -25,30 +20,10 @@ using Soubory = QMap<QString, QByteArray>;
 
 namespace {
 
-struct Beh {
-    int kod = -1;
-    QString ven, chyby;
-};
+using proces::Beh;
 
-// `limit` caps the size of any file the tool writes (RLIMIT_FSIZE, a full
-// disk as the process sees it), -1 for none.
 Beh spust(const QString &slozka, const QStringList &argumenty, qint64 limit = -1) {
-    QProcess proces;
-    proces.setWorkingDirectory(slozka);
-#ifdef Q_OS_UNIX
-    if (limit >= 0)
-        proces.setChildProcessModifier([limit] {
-            const rlimit mez{rlim_t(limit), rlim_t(limit)};
-            setrlimit(RLIMIT_FSIZE, &mez);
-            std::signal(SIGXFSZ, SIG_IGN);
-        });
-#endif
-    proces.start(QStringLiteral(VINULA_MISTNOSTI_PATH), argumenty);
-    if (!proces.waitForFinished(120000))
-        return {};
-    return {proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1,
-            QString::fromUtf8(proces.readAllStandardOutput()),
-            QString::fromUtf8(proces.readAllStandardError())};
+    return proces::spust(QStringLiteral(VINULA_MISTNOSTI_PATH), slozka, argumenty, limit);
 }
 
 // The five rooms of A.DAT; names in Windows-1250 (0xEC ě, 0xED í). Codes 20,

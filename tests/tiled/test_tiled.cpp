@@ -4,12 +4,12 @@
 // coming back byte for byte, and every refusal leaving its folder as it was.
 
 #include "../cekane.h"
+#include "../proces.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,53 +17,26 @@
 
 #include <zlib.h>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 using namespace Qt::StringLiterals;
 using cekane::zaznam;
 using Soubory = QMap<QString, QByteArray>;
 
 namespace {
 
-struct Beh {
-    int kod = -1;
-    QString ven, chyby;
-};
+using proces::Beh;
 
-// Runs a program in `slozka`. Tiled's programs run on the offscreen platform
-// with settings of their own; `limit` caps the size of any file written
-// (a full disk as the process sees it), -1 for none.
-Beh spust(const QString &slozka, const QString &program, const QStringList &argumenty,
-          qint64 limit = -1) {
+// Tiled's programs on the offscreen platform, with settings of their own.
+Beh spust(const QString &slozka, const QString &program, const QStringList &argumenty) {
     static QTemporaryDir domov;
-    QProcess proces;
-    proces.setWorkingDirectory(slozka);
     QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
     prostredi.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     for (const QString &promenna : {u"HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_RUNTIME_DIR"_s})
         prostredi.insert(promenna, domov.path());
-    proces.setProcessEnvironment(prostredi);
-#ifdef Q_OS_UNIX
-    if (limit >= 0)
-        proces.setChildProcessModifier([limit] {
-            const rlimit mez{rlim_t(limit), rlim_t(limit)};
-            setrlimit(RLIMIT_FSIZE, &mez);
-            std::signal(SIGXFSZ, SIG_IGN);
-        });
-#endif
-    proces.start(program, argumenty);
-    if (!proces.waitForFinished(60000))
-        return {};
-    return {proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1,
-            QString::fromUtf8(proces.readAllStandardOutput()),
-            QString::fromUtf8(proces.readAllStandardError())};
+    return proces::spust(program, slozka, argumenty, -1, prostredi);
 }
 
 Beh mistnosti(const QString &slozka, const QStringList &argumenty, qint64 limit = -1) {
-    return spust(slozka, QStringLiteral(VINULA_MISTNOSTI_PATH), argumenty, limit);
+    return proces::spust(QStringLiteral(VINULA_MISTNOSTI_PATH), slozka, argumenty, limit);
 }
 
 QByteArray precti(const QString &cesta) {
