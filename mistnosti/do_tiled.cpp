@@ -91,35 +91,31 @@ void zapisSoucasne(std::vector<Soubor> &soubory) {
         pomocnik.join();
 }
 
+// Opens the room file and takes the rooms of the list, or all of them.
+std::optional<QList<Usek>> vyber(Zdroj &zdroj, const QStringList &argumenty, QString *duvod) {
+    if (!zdroj.otevriCely(duvod))
+        return std::nullopt;
+    if (argumenty.size() == 2)
+        return rozeberCisla(argumenty[1], zdroj.pocet(), duvod);
+    if (zdroj.pocet() == 0)
+        return odmitni(duvod, QStringLiteral("soubor nemá žádnou místnost, není co převést"));
+    if (zdroj.pocet() > nejviceVSeznamu)
+        return odmitni(
+            duvod, QStringLiteral("soubor má %1, najednou jde převést nejvýš %2; vyberte je čísly")
+                       .arg(mistnosti(zdroj.pocet()), mistnosti(nejviceVSeznamu)));
+    return QList<Usek>{Usek{1, zdroj.pocet()}};
+}
+
 } // namespace
 
 int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
-    const QString &zadana = prikaz.zbytek[0];
-    const QString cesta = proUzivatele(zadana);
-    Zdroj zdroj(zadana);
+    const QString cesta = proUzivatele(prikaz.zbytek[0]);
+    Zdroj zdroj(prikaz.zbytek[0]);
     QString duvod;
-    if (!zdroj.otevriCely(&duvod)) {
+    const auto useky = vyber(zdroj, prikaz.zbytek, &duvod);
+    if (!useky) {
         ohlas(kanaly, cesta, duvod);
         return chybnyVstup;
-    }
-    QList<Usek> useky;
-    if (prikaz.zbytek.size() == 2) {
-        const auto vybrane = rozeberCisla(prikaz.zbytek[1], zdroj.pocet(), &duvod);
-        if (!vybrane) {
-            ohlas(kanaly, cesta, duvod);
-            return chybnyVstup;
-        }
-        useky = *vybrane;
-    } else if (zdroj.pocet() == 0) {
-        ohlas(kanaly, cesta, QStringLiteral("soubor nemá žádnou místnost, není co převést"));
-        return chybnyVstup;
-    } else if (zdroj.pocet() > nejviceVSeznamu) {
-        ohlas(kanaly, cesta,
-              QStringLiteral("soubor má %1, najednou jde převést nejvýš %2; vyberte je čísly")
-                  .arg(mistnosti(zdroj.pocet()), mistnosti(nejviceVSeznamu)));
-        return chybnyVstup;
-    } else {
-        useky = {Usek{1, zdroj.pocet()}};
     }
 
     // First every room is looked at, so that a name no map can hold stops
@@ -127,7 +123,7 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
     qint64 pocet = 0;
     bool mimo = false;
     QString chybaNazvu;
-    const bool precteno = std::all_of(useky.cbegin(), useky.cend(), [&](const Usek &usek) {
+    const bool precteno = std::all_of(useky->cbegin(), useky->cend(), [&](const Usek &usek) {
         return zdroj.projdi(
             usek,
             [&](qint64 cislo, QByteArrayView zaznam) {
@@ -203,7 +199,7 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         return chybnyVstup;
     qint64 poradi = 0;
     bool zapsano = true;
-    for (const Usek &usek : std::as_const(useky)) {
+    for (const Usek &usek : *useky) {
         const bool prosel = zdroj.projdi(
             usek,
             [&](qint64, QByteArrayView zaznam) {

@@ -103,7 +103,12 @@ např. 3,1,5-7: místnosti 3, 1, 5, 6 a 7. Úsek 9-7 jde pozpátku (9, 8, 7),
 nejvýš %1.
 
 Volby:
-  -o, --vystup NOVÝ.DAT   soubor, který se vytvoří; existující soubor se bez
+%2)";
+
+// The options and the end of the help of the sub-commands that write rooms
+// as vyjmout does.
+const char *const volbyZapisu =
+    R"(  -o, --vystup NOVÝ.DAT   soubor, který se vytvoří; existující soubor se bez
                           --pripojit nikdy nepřepíše
   --pripojit              připojí místnosti na konec existujícího souboru
                           místností (chybí-li, vytvoří ho)
@@ -147,20 +152,11 @@ zapsal příkaz do-tiled (poznají se podle vlastností, ne podle jména souboru
 neotočené a nepřevrácené. Prázdná buňka je volná plocha. Název místnosti je
 vlastnost mapy „nazev“, jinak jméno souboru mapy bez přípony; nejvýš 50
 znaků ve Windows-1250. Místnost musí projít kontrolou editoru (právě jedna
-vinula, aspoň jedno jídlo) a vinula musí stát na okraji plochy.
+vinula, aspoň jedno jídlo) a vinula musí stát na okraji plochy. Odmítne-li
+se kterákoli mapa, vypíše se každá chybná s důvodem a nezapíše se nic.
 
 Volby:
-  -o, --vystup NOVÝ.DAT   soubor, který se vytvoří; existující soubor se bez
-                          --pripojit nikdy nepřepíše
-  --pripojit              připojí místnosti na konec existujícího souboru
-                          místností (chybí-li, vytvoří ho)
-  -h, --help              tato nápověda
-
-Odmítne-li se kterákoli mapa, vypíše se každá chybná s důvodem a nezapíše
-se nic. Nový soubor se objeví celý, nebo vůbec; nepovedené připojení vrátí
-soubor na jeho původní délku. Návratový kód 2 při chybném vstupu nebo chybě
-zápisu.
-)";
+%1)";
 
 } // namespace
 
@@ -175,11 +171,12 @@ QString napoveda(Druh druh) {
     case Druh::obrazek:
         return QString::fromUtf8(obrazku).arg(mistnosti(nejviceNaArchu));
     case Druh::vyjmout:
-        return QString::fromUtf8(vyjmuti).arg(mistnosti(nejviceVSeznamu));
+        return QString::fromUtf8(vyjmuti).arg(mistnosti(nejviceVSeznamu),
+                                              QString::fromUtf8(volbyZapisu));
     case Druh::doTiled:
         return QString::fromUtf8(doTiledu);
     case Druh::zTiled:
-        return QString::fromUtf8(zTiledu);
+        return QString::fromUtf8(zTiledu).arg(QString::fromUtf8(volbyZapisu));
     }
     return {};
 }
