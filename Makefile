@@ -2,9 +2,10 @@
 JOBS ?= 2
 RELEASE_DIR := build
 TEST_DIR := build-test
+DEB_DIR := build-deb
 TEST_FUZZ_SECONDS ?= 10
 
-.PHONY: all setup build run test bench fuzz install clean
+.PHONY: all setup build run test bench fuzz install deb clean
 
 all: build
 
@@ -25,11 +26,15 @@ test: setup
 	FUZZ_SECONDS=$(TEST_FUZZ_SECONDS) scripts/fuzz.sh
 
 clean:
-	rm -rf $(RELEASE_DIR) $(TEST_DIR)
+	rm -rf $(RELEASE_DIR) $(TEST_DIR) $(DEB_DIR)
 
 PREFIX ?= /usr/local
 install: build
 	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+# The Debian package, from a release build of its own in $(DEB_DIR).
+deb: setup
+	JOBS=$(JOBS) scripts/deb.sh $(DEB_DIR)
 
 bench: setup
 	bench/run_bench.sh

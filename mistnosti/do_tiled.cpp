@@ -1,5 +1,6 @@
 #include "prikazy.h"
 
+#include "preruseni.h"
 #include "slova.h"
 #include "tiled_zapis.h"
 #include "zdroj.h"
@@ -71,8 +72,8 @@ void zapisSoucasne(std::vector<Soubor> &soubory) {
             Soubor &soubor = soubory[i];
             soubor.zapsan = zapisNovy(
                 soubor.cesta,
-                [&soubor](QIODevice &zarizeni, QString *) {
-                    return zarizeni.write(soubor.data) == soubor.data.size();
+                [&soubor](QIODevice &zarizeni, QString *proc) {
+                    return zapisVse(zarizeni, soubor.data, proc);
                 },
                 &soubor.duvod);
         }
@@ -164,6 +165,8 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
             return chybnyVstup;
         }
 
+    // A stop signal ends the run as a failure does: what it wrote goes again.
+    const ZachyceniSignalu signaly;
     Uklid uklid;
     if (!infoSlozky.exists() && !uklid.vytvor(slozka)) {
         ohlas(kanaly, proUzivatele(slozka), QStringLiteral("složku nelze vytvořit"));
@@ -183,11 +186,14 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
             else if (!chybny)
                 chybny = &soubor;
         }
+        const QString zpet = QStringLiteral("; co se už zapsalo, je zase pryč");
+        const bool ok = !chybny && prerusujiciSignal() == 0;
         if (chybny)
-            ohlas(kanaly, proUzivatele(chybny->cesta),
-                  chybny->duvod + QStringLiteral("; co se už zapsalo, je zase pryč"));
+            ohlas(kanaly, proUzivatele(chybny->cesta), chybny->duvod + zpet);
+        else if (!ok)
+            ohlas(kanaly, proUzivatele(slozka), popisPreruseni(prerusujiciSignal()) + zpet);
         davka.clear();
-        return !chybny;
+        return ok;
     };
     pridej(tiled::pngSady, tiled::obrazekSady(tiled::Sada::katalog));
     pridej(tiled::souborSady, tiled::sada(tiled::Sada::katalog));

@@ -137,9 +137,7 @@ int obrazek(const Prikaz &prikaz, const Kanaly &kanaly) {
     }
     if (!zapisNovy(
             prikaz.vystup,
-            [&png](QIODevice &soubor, QString *) {
-                return soubor.write(png.data()) == png.data().size();
-            },
+            [&png](QIODevice &soubor, QString *proc) { return zapisVse(soubor, png.data(), proc); },
             &duvod)) {
         ohlas(kanaly, vystup, duvod);
         return chybnyVstup;

@@ -1,10 +1,12 @@
 #include "prikazy.h"
 
+#include "preruseni.h"
+#include "room/platforma.h"
 #include "room/roomfile.h"
 #include "slova.h"
 #include "zdroj.h"
 
-#include <QFileInfo>
+#include <QThread>
 
 namespace vinula::mistnosti {
 
@@ -41,10 +43,16 @@ QString cislaMistnosti(qint64 prvni, qint64 pocet) {
     return QStringLiteral("místnosti č. %1–%2").arg(prvni).arg(prvni + pocet - 1);
 }
 
-bool stejnySoubor(const QString &a, const QString &b) {
-    const QFileInfo prvni(a), druhy(b);
-    return prvni.exists() && druhy.exists() &&
-           prvni.canonicalFilePath() == druhy.canonicalFilePath();
+// Waits for a file that another program is appending to, saying so once; a
+// stop signal ends the waiting.
+std::function<bool()> cekaniNaSoubor(const Kanaly &kanaly, const QString &vystup) {
+    return [&kanaly, vystup, ohlaseno = false]() mutable {
+        if (!ohlaseno)
+            ohlas(kanaly, vystup, QStringLiteral("do souboru právě zapisuje jiný program, čekám"));
+        ohlaseno = true;
+        QThread::msleep(20);
+        return prerusujiciSignal() == 0;
+    };
 }
 
 } // namespace
@@ -67,7 +75,7 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
     qint64 pocet = 0;
     for (const Usek &usek : *useky)
         pocet += usek.delka();
-    if (stejnySoubor(prikaz.vystup, zadana)) {
+    if (platforma::jsouTentyzSoubor(prikaz.vystup, zadana)) {
         ohlas(kanaly, vystup,
               QStringLiteral("výstup je tentýž soubor jako zdroj, zdroj se nemění"));
         return chybnyVstup;
@@ -88,15 +96,17 @@ int zapisMistnosti(const Prikaz &prikaz, const Kanaly &kanaly, qint64 pocet, con
     QString duvodCteni;
     if (!prikaz.pripojit) {
         if (const QString zabrany = zabranyVystup(prikaz.vystup); !zabrany.isEmpty()) {
+            const bool existuje = platforma::chybaCesty(prikaz.vystup) == 0;
             ohlas(kanaly, vystup,
-                  zabrany + QStringLiteral("; připojit k němu lze volbou --pripojit"));
+                  existuje ? zabrany + QStringLiteral("; připojit k němu lze volbou --pripojit")
+                           : zabrany);
             return chybnyVstup;
         }
         const bool ok = zapisNovy(
             prikaz.vystup,
-            [&](QIODevice &soubor, QString *) {
-                const auto zapis = [&soubor](QByteArrayView data) {
-                    return soubor.write(data.data(), data.size()) == data.size();
+            [&](QIODevice &soubor, QString *proc) {
+                const auto zapis = [&soubor, proc](QByteArrayView data) {
+                    return zapisVse(soubor, data, proc);
                 };
                 kopie = dodej(zapis, &duvodCteni);
                 return kopie == Kopie::hotovo;
@@ -114,8 +124,12 @@ int zapisMistnosti(const Prikaz &prikaz, const Kanaly &kanaly, qint64 pocet, con
         return uspech;
     }
 
+    // A stop signal ends the append as a failure does: cut back.
+    ZachyceniSignalu signaly;
     roomfile::Pripojeni pripojeni(prikaz.vystup);
-    if (!pripojeni.otevri(&duvod)) {
+    if (!pripojeni.otevri(&duvod, cekaniNaSoubor(kanaly, vystup))) {
+        if (const int signal = prerusujiciSignal())
+            duvod = popisPreruseni(signal);
         ohlas(kanaly, vystup, duvod);
         return chybnyVstup;
     }
@@ -128,12 +142,24 @@ int zapisMistnosti(const Prikaz &prikaz, const Kanaly &kanaly, qint64 pocet, con
                   .arg(pocetSlovy(pripojeni.puvodniDelka(), "bajt", "bajty", "bajtů")));
         return chybnyVstup;
     }
-    kopie = dodej([&](QByteArrayView data) { return pripojeni.zapis(data, &duvod); }, &duvodCteni);
+    // Stopped before each block and before the end: what was written is taken
+    // back.
+    const auto preruseno = [&] {
+        const int signal = prerusujiciSignal();
+        if (signal != 0)
+            pripojeni.vzdej(popisPreruseni(signal), &duvod);
+        return signal != 0;
+    };
+    kopie =
+        dodej([&](QByteArrayView data) { return !preruseno() && pripojeni.zapis(data, &duvod); },
+              &duvodCteni);
     if (kopie == Kopie::chybaCteni) {
-        ohlas(kanaly, zdroj, duvodCteni + QStringLiteral("; nic se nepřipojilo"));
+        pripojeni.vzdej(QStringLiteral("zdroj se nepodařilo přečíst"), &duvod);
+        ohlas(kanaly, zdroj, duvodCteni);
+        ohlas(kanaly, vystup, duvod);
         return chybnyVstup;
     }
-    if (kopie == Kopie::chybaZapisu || !pripojeni.dokonci(&duvod)) {
+    if (kopie == Kopie::chybaZapisu || preruseno() || !pripojeni.dokonci(&duvod)) {
         ohlas(kanaly, vystup, duvod);
         return chybnyVstup;
     }

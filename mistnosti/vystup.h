@@ -27,15 +27,20 @@ void ohlas(const Kanaly &kanaly, const QString &kde, const QString &duvod);
 QString proUzivatele(const QString &cesta);
 
 // Why an output file may not be created, or an empty text: it must not
-// exist, not even as a dangling link.
+// exist, not even as a dangling link, and its name must be one the system
+// can look up.
 QString zabranyVystup(const QString &cesta);
 
 // Creates a file that appears whole or not at all: `zapis` writes into a
-// temporary file beside it, which takes the name only when all went well.
-// When `zapis` fails it may say why; a failed write says so itself.
+// temporary file beside it, which takes the name only when all went well and
+// nothing has that name yet, so that a file that appeared meanwhile is never
+// replaced. Stop signals are caught meanwhile, and one that arrives ends the
+// writing like a failure. When `zapis` fails it says why.
 bool zapisNovy(const QString &cesta, const std::function<bool(QIODevice &, QString *)> &zapis,
                QString *duvod);
 
-QString chybaZapisu();
+// Writes all of `data`, or says why not, in words for a file that did not
+// come into being. A stop signal that arrived is a reason too.
+bool zapisVse(QIODevice &soubor, QByteArrayView data, QString *duvod);
 
 } // namespace vinula::mistnosti

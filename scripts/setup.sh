@@ -13,6 +13,9 @@ packages=(
     xvfb xdotool                # the end-to-end tests: a real X server and input
     clang libclang-rt-14-dev    # the fuzz target (libFuzzer, sanitizers)
     valgrind                    # the benchmarks count instructions with callgrind
+    dpkg-dev lintian            # make deb, and its test with the validators
+    desktop-file-utils          #   desktop-file-validate
+    appstream                   #   appstreamcli
     tiled                       # the tests open the exported maps in Tiled and tmxrasterizer
 )
 

@@ -20,7 +20,9 @@ struct Beh {
 };
 
 // Runs `program` in `slozka`. `limit` caps the size of any file it writes
-// (RLIMIT_FSIZE, a full disk as the process sees it), -1 for none.
+// (RLIMIT_FSIZE, a full disk as the process sees it), -1 for none; a write
+// past it raises SIGXFSZ with its default action, which ends a program that
+// does not take care.
 inline Beh spust(const QString &program, const QString &slozka, const QStringList &argumenty,
                  qint64 limit = -1,
                  const QProcessEnvironment &prostredi = QProcessEnvironment::systemEnvironment()) {
@@ -32,7 +34,7 @@ inline Beh spust(const QString &program, const QString &slozka, const QStringLis
         proces.setChildProcessModifier([limit] {
             const rlimit mez{rlim_t(limit), rlim_t(limit)};
             setrlimit(RLIMIT_FSIZE, &mez);
-            std::signal(SIGXFSZ, SIG_IGN);
+            std::signal(SIGXFSZ, SIG_DFL);
         });
 #endif
     proces.start(program, argumenty);

@@ -13,6 +13,9 @@
 #ifndef VINULA_EMAIL
 #error "VINULA_EMAIL is set by the build"
 #endif
+#ifndef VINULA_VERZE
+#error "VINULA_VERZE is set by the build"
+#endif
 
 namespace vinula {
 
@@ -49,7 +52,8 @@ Autor::Autor(QWidget *parent) : QDialog(parent) {
     QFont titulek = pismoInformaci(18); // 13.5 points at 96 dots an inch
     titulek.setBold(true);
     Label1->setFont(titulek);
-    Label2 = novyPopisek(this, "Label2", QStringLiteral("Verze 1.1"), zTwipu(360, 720, 2010, 255));
+    Label2 = novyPopisek(this, "Label2", QStringLiteral("Verze " VINULA_VERZE),
+                         zTwipu(360, 720, 2010, 255));
     lblHomepage = odkaz(this, "lblHomepage", domovskaStranka(), zTwipu(360, 1440, 1575, 195));
     lblEmail = odkaz(this, "lblEmail", email(), zTwipu(360, 1680, 1755, 195));
 

@@ -1,11 +1,14 @@
 #include "roomfile.h"
 
+#include "chyby_systemu.h"
 #include "cp1250.h"
+#include "platforma.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace vinula::roomfile {
 
@@ -26,11 +29,8 @@ QString kratsiSoubor() {
 QString chybaCteni() {
     return QStringLiteral("chyba při čtení souboru");
 }
-QString chybaZapisu() {
-    return QStringLiteral("chyba při zápisu, disk je možná plný");
-}
-QString nevracenaDelka() {
-    return QStringLiteral("chyba při zápisu; soubor se nepodařilo vrátit na původní délku");
+QString chybaZapisu(int cislo) {
+    return QStringLiteral("chyba při zápisu: %1").arg(chyby::popis(cislo));
 }
 
 // Text mode would turn "\r\n" inside a record into "\n"; records are binary.
@@ -87,15 +87,6 @@ std::optional<QByteArray> nactiZacatek(QIODevice &soubor, qint64 n, qint64 delka
     return data;
 }
 
-// Writes after the file's last byte; cutting back after a failure is the
-// caller's, who knows the length to go back to.
-bool zapisNaKonec(QFileDevice &soubor, QByteArrayView data) {
-    BezTextovehoRezimu binarne(soubor);
-    if (!soubor.openMode().testFlag(QIODevice::Append) && !soubor.seek(soubor.size()))
-        return false;
-    return soubor.write(data.data(), data.size()) == data.size();
-}
-
 // Only a regular file: opening a FIFO would block until someone writes to it.
 bool obycejnySoubor(const QFileInfo &info, QString *duvod) {
     if (info.isDir()) {
@@ -112,15 +103,27 @@ bool obycejnySoubor(const QFileInfo &info, QString *duvod) {
 } // namespace
 
 bool otevriProCteni(QFile &soubor, QString *duvod) {
-    const QFileInfo info(soubor.fileName());
+    const QString cesta = soubor.fileName();
+    if (cesta.isEmpty()) {
+        nastavDuvod(duvod, QStringLiteral("prázdný název souboru"));
+        return false;
+    }
+    const int chyba = platforma::chybaCesty(cesta);
+    if (chyba != 0) {
+        nastavDuvod(duvod, chyba == ENOENT ? QStringLiteral("soubor neexistuje")
+                                           : chyby::popis(chyba, cesta));
+        return false;
+    }
+    const QFileInfo info(cesta);
     if (!info.exists()) {
-        nastavDuvod(duvod, QStringLiteral("soubor neexistuje"));
+        nastavDuvod(duvod, QStringLiteral("symbolický odkaz vede k souboru, který neexistuje"));
         return false;
     }
     if (!obycejnySoubor(info, duvod))
         return false;
     if (!soubor.open(QIODevice::ReadOnly)) {
-        nastavDuvod(duvod, QStringLiteral("soubor nelze otevřít"));
+        nastavDuvod(duvod, QStringLiteral("soubor nelze otevřít: %1")
+                               .arg(chyby::popis(platforma::posledniChyba(), cesta)));
         return false;
     }
     return true;
@@ -199,22 +202,8 @@ QByteArray zaznam(const QString &nazev, const Mistnost &mistnost) {
     return data;
 }
 
-bool pripojMistnost(QFileDevice &soubor, const QString &nazev, const Mistnost &mistnost,
-                    QString *duvod) {
-    if (!soubor.isOpen() || !soubor.isWritable()) {
-        nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
-        return false;
-    }
-    if (!soubor.openMode().testFlag(QIODevice::Unbuffered)) {
-        nastavDuvod(duvod, QStringLiteral("soubor je otevřen s vyrovnávací pamětí"));
-        return false;
-    }
-    const qint64 predtim = soubor.size();
-    if (zapisNaKonec(soubor, zaznam(nazev, mistnost)))
-        return true;
-    const bool vraceno = soubor.size() == predtim || soubor.resize(predtim);
-    nastavDuvod(duvod, vraceno ? chybaZapisu() : nevracenaDelka());
-    return false;
+QString obsazenySoubor() {
+    return QStringLiteral("do souboru právě zapisuje jiný program; zkuste to znovu za chvíli");
 }
 
 bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
@@ -228,31 +217,61 @@ Pripojeni::Pripojeni(const QString &cesta) : cesta_(cesta) {}
 
 Pripojeni::~Pripojeni() {
     if (soubor_ && !hotovo_)
-        vrat();
+        vrat({}, nullptr);
 }
 
-bool Pripojeni::otevri(QString *duvod) {
+bool Pripojeni::otevri(QString *duvod, const std::function<bool()> &cekej) {
     if (cesta_.isEmpty()) {
-        nastavDuvod(duvod, QStringLiteral("není zadán název souboru"));
+        nastavDuvod(duvod, QStringLiteral("prázdný název souboru"));
         return false;
     }
-    const QFileInfo info(cesta_);
-    existoval_ = info.exists();
-    if (existoval_ && !obycejnySoubor(info, duvod))
-        return false;
-    // Unbuffered: bytes left in Qt's write buffer would reach the disk after
-    // a cut-back.
-    auto soubor = std::make_unique<QFile>(cesta_);
-    if (!soubor->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        nastavDuvod(duvod, QStringLiteral("soubor nelze otevřít pro zápis"));
-        return false;
+    // A file that a failed append of another program took away while this one
+    // waited for it is opened afresh; a few rounds suffice for any honest
+    // neighbour.
+    for (int kolo = 0; kolo < 100; ++kolo) {
+        const int chyba = platforma::chybaCesty(cesta_);
+        if (chyba != 0 && chyba != ENOENT) {
+            nastavDuvod(duvod, chyby::popis(chyba, cesta_));
+            return false;
+        }
+        const QFileInfo info(cesta_);
+        const bool existoval = info.exists();
+        if (existoval && !obycejnySoubor(info, duvod))
+            return false;
+        // Unbuffered: bytes left in Qt's write buffer would reach the disk
+        // after a cut-back.
+        auto soubor = std::make_unique<QFile>(cesta_);
+        if (!soubor->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+            nastavDuvod(duvod, QStringLiteral("soubor nelze otevřít pro zápis: %1")
+                                   .arg(chyby::popis(platforma::posledniChyba(), cesta_)));
+            return false;
+        }
+        for (;;) {
+            const platforma::Zamek zamek = platforma::zamkni(soubor->handle());
+            if (zamek == platforma::Zamek::zamceno)
+                break;
+            if (zamek == platforma::Zamek::chyba) {
+                nastavDuvod(duvod, QStringLiteral("soubor nelze zamknout: %1")
+                                       .arg(chyby::popis(platforma::posledniChyba())));
+                return false;
+            }
+            if (!cekej || !cekej()) {
+                nastavDuvod(duvod, obsazenySoubor());
+                return false;
+            }
+        }
+        if (!platforma::jeTamtezSoubor(soubor->handle(), cesta_))
+            continue;
+        puvodniDelka_ = soubor->size();
+        // What was opened: through a symbolic link that is the link's target, and
+        // a target made here is the file to take away again, not the link.
+        otevreny_ = QFileInfo(cesta_).canonicalFilePath();
+        vytvoren_ = !existoval && puvodniDelka_ == 0;
+        soubor_ = std::move(soubor);
+        return true;
     }
-    puvodniDelka_ = soubor->size();
-    // What was opened: through a symbolic link that is the link's target, and
-    // a target made here is the file to take away again, not the link.
-    otevreny_ = QFileInfo(cesta_).canonicalFilePath();
-    soubor_ = std::move(soubor);
-    return true;
+    nastavDuvod(duvod, QStringLiteral("soubor mezitím stále znovu nahrazuje jiný program"));
+    return false;
 }
 
 bool Pripojeni::zapis(QByteArrayView data, QString *duvod) {
@@ -260,10 +279,19 @@ bool Pripojeni::zapis(QByteArrayView data, QString *duvod) {
         nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
         return false;
     }
-    if (zapisNaKonec(*soubor_, data))
-        return true;
-    nastavDuvod(duvod, vrat() ? chybaZapisu() : nevracenaDelka());
-    return false;
+    // Written until all is down or the system says why not: a short write
+    // alone does not tell.
+    qint64 hotovo = 0;
+    while (hotovo < data.size()) {
+        const qint64 kus = soubor_->write(data.data() + hotovo, data.size() - hotovo);
+        if (kus <= 0) {
+            vrat(chybaZapisu(platforma::posledniChyba()), duvod);
+            return false;
+        }
+        hotovo += kus;
+        zapsano_ += kus;
+    }
+    return true;
 }
 
 bool Pripojeni::dokonci(QString *duvod) {
@@ -271,22 +299,49 @@ bool Pripojeni::dokonci(QString *duvod) {
         nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
         return false;
     }
+    hotovo_ = true;
+    // Closing also lets the lock go.
     soubor_->close();
-    // Some file systems (network drives) report a failed write only on close.
-    if (soubor_->error() != QFileDevice::NoError) {
-        nastavDuvod(duvod, vrat() ? chybaZapisu() : nevracenaDelka());
+    // Some file systems (network drives) report a failed write only on close;
+    // the file is then cut back as the lock is taken again.
+    if (soubor_->error() == QFileDevice::NoError)
+        return true;
+    if (!soubor_->open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
+        platforma::zamkni(soubor_->handle()) != platforma::Zamek::zamceno) {
+        nastavDuvod(duvod, QStringLiteral("zápis se nepodařilo dokončit a soubor nelze vrátit "
+                                          "na původní délku"));
         return false;
     }
-    hotovo_ = true;
-    return true;
+    vrat(QStringLiteral("zápis se nepodařilo dokončit"), duvod);
+    return false;
 }
 
-bool Pripojeni::vrat() {
+void Pripojeni::vrat(const QString &proc, QString *duvod) {
     hotovo_ = true;
+    // Still locked: nobody who appends the same way wrote meanwhile. Bytes
+    // beyond ours come from a program that does not lock, and stay.
+    const qint64 ted = soubor_->size();
+    bool vraceno = ted == puvodniDelka_;
+    if (!vraceno && ted == puvodniDelka_ + zapsano_)
+        vraceno = soubor_->resize(puvodniDelka_);
+    // Taken away while still locked, so that a program waiting for the lock
+    // sees the name gone; where an open file cannot be removed, just after.
+    const bool odstranit =
+        vraceno && vytvoren_ && platforma::jeTamtezSoubor(soubor_->handle(), otevreny_);
+    if (odstranit && !QFile::remove(otevreny_)) {
+        soubor_->close();
+        QFile::remove(otevreny_);
+    }
     soubor_->close();
-    if (!existoval_ && !otevreny_.isEmpty())
-        return QFile::remove(otevreny_) || !QFileInfo::exists(otevreny_);
-    return QFileInfo(cesta_).size() == puvodniDelka_ || QFile::resize(cesta_, puvodniDelka_);
+    if (odstranit)
+        nastavDuvod(duvod, proc + QStringLiteral("; soubor nevznikl"));
+    else if (vraceno)
+        nastavDuvod(duvod, proc + QStringLiteral("; soubor zůstal, jak byl"));
+    else if (ted != puvodniDelka_ + zapsano_)
+        nastavDuvod(duvod, proc + QStringLiteral("; soubor mezitím změnil jiný program, a tak "
+                                                 "se nevrátil na původní délku"));
+    else
+        nastavDuvod(duvod, proc + QStringLiteral("; soubor se nepodařilo vrátit na původní délku"));
 }
 
 } // namespace vinula::roomfile

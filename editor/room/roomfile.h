@@ -4,11 +4,11 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QFile;
-class QFileDevice;
 class QIODevice;
 
 namespace vinula::roomfile {
@@ -65,17 +65,20 @@ QByteArray zaznam(const QString &nazev, const Mistnost &mistnost);
 // Appends one record after the file's last byte, creating the file when it is
 // missing. Earlier bytes are never rewritten; when the write fails part way
 // the file is cut back to its old length (a file created here is removed).
+// Never waits: a file that another program is appending to is refused at
+// once, saying so.
 bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
                     QString *duvod = nullptr);
-// The same on a file the caller has opened for writing. It must be unbuffered:
-// bytes left in Qt's write buffer would reach the disk after the cut-back.
-bool pripojMistnost(QFileDevice &soubor, const QString &nazev, const Mistnost &mistnost,
-                    QString *duvod = nullptr);
+
+// Why an append was refused because another program holds the file.
+QString obsazenySoubor();
 
 // An append written in as many pieces as the caller likes that lands whole or
 // not at all: until dokonci() succeeds, a failed write or the end of the
 // object cuts the file back to its old length (a file created here is
-// removed). Earlier bytes are never rewritten.
+// removed). Earlier bytes are never rewritten. The file is locked from the
+// opening to the end, so that another program that appends the same way
+// waits, and a cut-back never takes away bytes that anyone else wrote.
 class Pripojeni {
 public:
     explicit Pripojeni(const QString &cesta);
@@ -83,22 +86,29 @@ public:
     Pripojeni(const Pripojeni &) = delete;
     Pripojeni &operator=(const Pripojeni &) = delete;
 
-    // Opens the file, creating it when it is missing.
-    bool otevri(QString *duvod = nullptr);
-    // The length the file had when it was opened.
+    // Opens and locks the file, creating it when it is missing. When another
+    // program holds the file, the opening fails at once; or, when `cekej` is
+    // given, it is called between tries (it waits a little) until the file
+    // is free or it returns false.
+    bool otevri(QString *duvod = nullptr, const std::function<bool()> &cekej = {});
+    // The length the file had when it was locked.
     qint64 puvodniDelka() const { return puvodniDelka_; }
     bool zapis(QByteArrayView data, QString *duvod = nullptr);
     bool dokonci(QString *duvod = nullptr);
+    // Gives the append up for the reason given: the file is cut back, and
+    // *duvod says why and how the file was left.
+    void vzdej(const QString &proc, QString *duvod) { vrat(proc, duvod); }
 
 private:
-    // Cuts the file back; false when that failed too.
-    bool vrat();
+    // Cuts the file back; *duvod gets the reason and what became of the file.
+    void vrat(const QString &proc, QString *duvod);
 
     QString cesta_;
     QString otevreny_; // the file itself, not a link to it
     std::unique_ptr<QFile> soubor_;
     qint64 puvodniDelka_ = 0;
-    bool existoval_ = false;
+    qint64 zapsano_ = 0;
+    bool vytvoren_ = false; // made by this append, so to be taken away again
     bool hotovo_ = false;
 };
 

@@ -144,15 +144,16 @@ private slots:
                "nepřipojilo\n"_s);
 #ifdef Q_OS_UNIX
         // A disk that is full after `limit` bytes of any one file.
-        const QString plny = u"zápis se nezdařil, disk je možná plný; soubor nevznikl\n"_s;
-        const QString pripojeni = u"chyba při zápisu, disk je možná plný\n"_s;
-        spatne("plný disk", vyjmi(u"1-3"_s), u"N.DAT: "_s + plny, 1000);
+        const QString velikost = u"soubor by přerostl největší dovolenou velikost"_s;
+        spatne("plný disk", vyjmi(u"1-3"_s),
+               u"N.DAT: zápis se nezdařil: "_s + velikost + u"; soubor nevznikl\n"_s, 1000);
         spatne("plný disk pro obrázek", {u"obrazek"_s, u"A.DAT"_s, u"1"_s, u"-om.png"_s},
-               u"m.png: "_s + plny, 100);
+               u"m.png: zápis se nezdařil: "_s + velikost + u"; soubor nevznikl\n"_s, 100);
         spatne("plný disk při připojení", vyjmi(u"1-2"_s, u"DOBRY.DAT"_s) << pripojit,
-               u"DOBRY.DAT: "_s + pripojeni, 2000);
+               u"DOBRY.DAT: chyba při zápisu: "_s + velikost + u"; soubor zůstal, jak byl\n"_s,
+               2000);
         spatne("plný disk při připojení k novému", vyjmi(u"1-5"_s) << pripojit,
-               u"N.DAT: "_s + pripojeni, 2000);
+               u"N.DAT: chyba při zápisu: "_s + velikost + u"; soubor nevznikl\n"_s, 2000);
 #endif
     }
 

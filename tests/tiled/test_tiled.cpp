@@ -17,6 +17,10 @@
 
 #include <zlib.h>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 using namespace Qt::StringLiterals;
 using cekane::zaznam;
 using Soubory = QMap<QString, QByteArray>;
@@ -564,6 +568,42 @@ private slots:
         QCOMPARE(beh.kod, 2);
         QCOMPARE(obsah(slozka), predtim);
     }
+
+#ifdef Q_OS_UNIX
+    // Ctrl+C while the maps are written: what the run wrote goes again, the
+    // folder it made too. When it was done before the signal came, the round
+    // proves nothing and runs again.
+    void preruseni() {
+        QVERIFY(uloz(slozka + u"/MNOHO.DAT"_s, r3.repeated(3000)));
+        bool prokazano = false;
+        for (int kolo = 0; kolo < 20 && !prokazano; ++kolo) {
+            QProcess proces;
+            proces.setWorkingDirectory(slozka);
+            proces.start(QStringLiteral(VINULA_MISTNOSTI_PATH),
+                         {u"do-tiled"_s, u"MNOHO.DAT"_s, u"-o"_s, u"m"_s});
+            QVERIFY(proces.waitForStarted());
+            while (!proces.waitForFinished(0) && !QFile::exists(slozka + u"/m/0001.tmx"_s))
+                QTest::qSleep(0);
+            // Never pid 0: that would be the test's own process group.
+            if (const pid_t pid = pid_t(proces.processId()); pid > 0)
+                ::kill(pid, SIGINT);
+            QVERIFY(proces.waitForFinished(60000));
+            if (proces.exitCode() == 0) {
+                QVERIFY(QDir(slozka + u"/m"_s).removeRecursively());
+                continue;
+            }
+            prokazano = true;
+            const QString chyby = QString::fromUtf8(proces.readAllStandardError());
+            QCOMPARE(proces.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(proces.exitCode(), 2);
+            QVERIFY2(chyby.contains(u"přerušeno signálem SIGINT (Ctrl+C)"_s) &&
+                         chyby.endsWith(u"; co se už zapsalo, je zase pryč\n"_s),
+                     qPrintable(chyby));
+            QVERIFY(!QFileInfo::exists(slozka + u"/m"_s));
+        }
+        QVERIFY2(prokazano, "do-tiled was always done before the signal");
+    }
+#endif
 
     // Rooms chosen by a list are exported in its order, and the second
     // tileset only when one of them needs it.

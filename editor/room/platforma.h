@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+// The few file-system calls that differ between systems, each behind one
+// function with a fallback where a system lacks the call.
+namespace vinula::platforma {
+
+// An advisory lock on an open file, held for the time of one append, so that
+// two programs appending to one room file do not mix or undo each other's
+// records. Never waits. Where the system has no such lock, every file counts
+// as free.
+enum class Zamek { zamceno, obsazeno, chyba };
+Zamek zamkni(int deskriptor);
+
+// Whether an open file is still the file on disk that `cesta` names: it is
+// not when the name was removed or given to another file since the opening.
+// Where the system cannot tell, yes.
+bool jeTamtezSoubor(int deskriptor, const QString &cesta);
+
+// Whether two paths name one file on disk: the same path, a symbolic link to
+// it or a hard link of it. False when either does not exist.
+bool jsouTentyzSoubor(const QString &a, const QString &b);
+
+// Gives the file `z` the name `na` only when nothing has that name yet, in a
+// single step, so that a file that appeared meanwhile is never replaced.
+// Returns 0, or the system's error number (EEXIST when `na` exists).
+int prejmenujBezPrepsani(const QString &z, const QString &na);
+
+// The error number with which the system refuses to look up `cesta`
+// (ENOENT, ENAMETOOLONG, EACCES …), or 0 when the path exists. A symbolic
+// link counts as existing even when its target does not.
+int chybaCesty(const QString &cesta);
+
+// The system's error number of the last failed call.
+int posledniChyba();
+
+} // namespace vinula::platforma

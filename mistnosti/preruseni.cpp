@@ -1,0 +1,104 @@
+#include "preruseni.h"
+
+#include <array>
+#include <csignal>
+#include <mutex>
+
+namespace vinula::mistnosti {
+
+namespace {
+
+volatile std::sig_atomic_t prijaty = 0;
+
+extern "C" void zaznamenej(int signal) {
+    prijaty = signal;
+}
+
+#ifdef Q_OS_UNIX
+constexpr std::array zastavujici = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+std::array<struct sigaction, zastavujici.size()> puvodni{};
+struct sigaction puvodniVelikost {};
+#else
+constexpr std::array zastavujici = {SIGINT, SIGTERM};
+std::array<void (*)(int), zastavujici.size()> puvodni{};
+#endif
+
+// Catchings nest, and files may be written on several threads at once: the
+// first one installs the handlers, the last one restores what was before,
+// and a signal caught meanwhile stays recorded for all of them.
+std::mutex zamek;
+int vnoreni = 0;
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+
+ZachyceniSignalu::ZachyceniSignalu() {
+    const std::lock_guard zamceno(zamek);
+    if (vnoreni++ > 0)
+        return;
+    prijaty = 0;
+    struct sigaction zachyceni {};
+    zachyceni.sa_handler = zaznamenej;
+    sigemptyset(&zachyceni.sa_mask);
+    for (std::size_t i = 0; i < zastavujici.size(); ++i)
+        sigaction(zastavujici[i], &zachyceni, &puvodni[i]);
+    // A write past the limit then returns EFBIG, which the writer reports.
+    struct sigaction ignorovat {};
+    ignorovat.sa_handler = SIG_IGN;
+    sigemptyset(&ignorovat.sa_mask);
+    sigaction(SIGXFSZ, &ignorovat, &puvodniVelikost);
+}
+
+ZachyceniSignalu::~ZachyceniSignalu() {
+    const std::lock_guard zamceno(zamek);
+    if (--vnoreni > 0)
+        return;
+    for (std::size_t i = 0; i < zastavujici.size(); ++i)
+        sigaction(zastavujici[i], &puvodni[i], nullptr);
+    sigaction(SIGXFSZ, &puvodniVelikost, nullptr);
+}
+
+#else
+
+ZachyceniSignalu::ZachyceniSignalu() {
+    const std::lock_guard zamceno(zamek);
+    if (vnoreni++ > 0)
+        return;
+    prijaty = 0;
+    for (std::size_t i = 0; i < zastavujici.size(); ++i)
+        puvodni[i] = std::signal(zastavujici[i], zaznamenej);
+}
+
+ZachyceniSignalu::~ZachyceniSignalu() {
+    const std::lock_guard zamceno(zamek);
+    if (--vnoreni > 0)
+        return;
+    for (std::size_t i = 0; i < zastavujici.size(); ++i)
+        std::signal(zastavujici[i], puvodni[i]);
+}
+
+#endif
+
+int prerusujiciSignal() {
+    return prijaty;
+}
+
+QString popisPreruseni(int signal) {
+    switch (signal) {
+    case SIGINT:
+        return QStringLiteral("přerušeno signálem SIGINT (Ctrl+C)");
+    case SIGTERM:
+        return QStringLiteral("přerušeno signálem SIGTERM");
+#ifdef Q_OS_UNIX
+    case SIGHUP:
+        return QStringLiteral("přerušeno signálem SIGHUP (terminál se zavřel)");
+    case SIGQUIT:
+        return QStringLiteral("přerušeno signálem SIGQUIT");
+#endif
+    default:
+        return QStringLiteral("přerušeno signálem č. %1").arg(signal);
+    }
+}
+
+} // namespace vinula::mistnosti
