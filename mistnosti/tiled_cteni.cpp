@@ -575,9 +575,6 @@ QString chybaNazvu(const QString &nazev) {
 
 } // namespace
 
-Ctenar::Ctenar() = default;
-Ctenar::~Ctenar() = default;
-
 const Ctenar::Nactena &Ctenar::externi(const QString &cesta) {
     const QString klic = QFileInfo(cesta).absoluteFilePath();
     if (const auto it = sady_.constFind(klic); it != sady_.cend())

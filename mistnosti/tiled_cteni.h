@@ -13,11 +13,6 @@ struct SadaDlazdic;
 
 class Ctenar {
 public:
-    Ctenar();
-    ~Ctenar();
-    Ctenar(const Ctenar &) = delete;
-    Ctenar &operator=(const Ctenar &) = delete;
-
     // The room the map at `cesta` draws, as a 650-byte record that passes
     // the editor's check; or nothing, and *duvod says why in Czech. A map
     // whose tiles come from Vinula's tilesets (known by their properties,
