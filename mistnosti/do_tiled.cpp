@@ -201,6 +201,12 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         pridej(tiled::pngSadyMimo, tiled::obrazekSady(tiled::Sada::mimo));
         pridej(tiled::souborSadyMimo, tiled::sada(tiled::Sada::mimo));
     }
+    if (std::any_of(davka.cbegin(), davka.cend(),
+                    [](const Soubor &s) { return s.data.isEmpty(); })) {
+        ohlas(kanaly, proUzivatele(slozka),
+              QStringLiteral("obrázek sady dlaždic nelze zakódovat jako PNG; nic se nezapsalo"));
+        return chybnyVstup;
+    }
     if (!zapisDavku())
         return chybnyVstup;
     qint64 poradi = 0;

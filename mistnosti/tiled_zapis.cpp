@@ -227,8 +227,8 @@ QByteArray obrazekSady(Sada sada) {
         }
     }
     QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    obraz.save(&png, "PNG");
+    if (!png.open(QIODevice::WriteOnly) || !obraz.save(&png, "PNG"))
+        return {};
     return png.data();
 }
 

@@ -29,7 +29,7 @@ QString jmenoMapy(qint64 n, qint64 pocet);
 
 QByteArray mapa(QByteArrayView zaznam);
 QByteArray sada(Sada sada);
-QByteArray obrazekSady(Sada sada); // PNG
+QByteArray obrazekSady(Sada sada); // PNG; empty when it cannot be encoded
 QByteArray svet(const QStringList &mapy);
 
 } // namespace vinula::mistnosti::tiled
