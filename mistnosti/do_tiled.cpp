@@ -9,11 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
-#include <system_error>
-#include <thread>
-#include <vector>
-
 namespace vinula::mistnosti {
 
 namespace {
@@ -49,48 +44,6 @@ private:
     QStringList slozky_;
     bool hotovo_ = false;
 };
-
-struct Soubor {
-    QString cesta;
-    QByteArray data;
-    bool zapsan = false;
-    QString duvod;
-};
-
-// Maps are written this many at a time, so that memory does not grow with
-// the number of rooms.
-constexpr std::size_t mapVDavce = 512;
-
-// Writes each file with zapisNovy, several at once: a disk confirms a
-// written file (fsync) much sooner when the confirmations overlap, so 1,000
-// maps take a fraction of the time they take one after the other.
-void zapisSoucasne(std::vector<Soubor> &soubory) {
-    constexpr std::size_t vlaken = 32;
-    std::atomic<std::size_t> dalsi = 0;
-    const auto prace = [&] {
-        for (std::size_t i; (i = dalsi++) < soubory.size();) {
-            Soubor &soubor = soubory[i];
-            soubor.zapsan = zapisNovy(
-                soubor.cesta,
-                [&soubor](QIODevice &zarizeni, QString *proc) {
-                    return zapisVse(zarizeni, soubor.data, proc);
-                },
-                &soubor.duvod);
-        }
-    };
-    std::vector<std::thread> pomocnici;
-    for (std::size_t i = 1; i < std::min(vlaken, soubory.size()); ++i) {
-        // Without another thread this one writes them all.
-        try {
-            pomocnici.emplace_back(prace);
-        } catch (const std::system_error &) {
-            break;
-        }
-    }
-    prace();
-    for (std::thread &pomocnik : pomocnici)
-        pomocnik.join();
-}
 
 // Opens the room file and takes the rooms of the list, or all of them.
 std::optional<QList<Usek>> vyber(Zdroj &zdroj, const QStringList &argumenty, QString *duvod) {
@@ -172,42 +125,38 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         ohlas(kanaly, proUzivatele(slozka), QStringLiteral("složku nelze vytvořit"));
         return chybnyVstup;
     }
-    // The files go in batches; each file whole or not at all.
-    std::vector<Soubor> davka;
-    const auto pridej = [&](const QString &jmeno, QByteArray data) {
-        davka.push_back({cil.filePath(jmeno), std::move(data), false, {}});
-    };
-    const auto zapisDavku = [&] {
-        zapisSoucasne(davka);
-        const Soubor *chybny = nullptr;
-        for (const Soubor &soubor : davka) {
-            if (soubor.zapsan)
-                uklid.pridej(soubor.cesta);
-            else if (!chybny)
-                chybny = &soubor;
-        }
+    // Each file whole or not at all; after a failure or a stop signal none.
+    const auto zapis = [&](const QString &jmeno, const QByteArray &data) {
+        const QString kam = cil.filePath(jmeno);
         const QString zpet = QStringLiteral("; co se už zapsalo, je zase pryč");
-        const bool ok = !chybny && prerusujiciSignal() == 0;
-        if (chybny)
-            ohlas(kanaly, proUzivatele(chybny->cesta), chybny->duvod + zpet);
-        else if (!ok)
-            ohlas(kanaly, proUzivatele(slozka), popisPreruseni(prerusujiciSignal()) + zpet);
-        davka.clear();
-        return ok;
+        QString chyba;
+        if (!zapisNovy(
+                kam,
+                [&data](QIODevice &zarizeni, QString *proc) {
+                    return zapisVse(zarizeni, data, proc);
+                },
+                &chyba)) {
+            ohlas(kanaly, proUzivatele(kam), chyba + zpet);
+            return false;
+        }
+        uklid.pridej(kam);
+        if (const int signal = prerusujiciSignal()) {
+            ohlas(kanaly, proUzivatele(slozka), popisPreruseni(signal) + zpet);
+            return false;
+        }
+        return true;
     };
-    pridej(tiled::pngSady, tiled::obrazekSady(tiled::Sada::katalog));
-    pridej(tiled::souborSady, tiled::sada(tiled::Sada::katalog));
-    if (mimo) {
-        pridej(tiled::pngSadyMimo, tiled::obrazekSady(tiled::Sada::mimo));
-        pridej(tiled::souborSadyMimo, tiled::sada(tiled::Sada::mimo));
-    }
-    if (std::any_of(davka.cbegin(), davka.cend(),
-                    [](const Soubor &s) { return s.data.isEmpty(); })) {
+    const QByteArray png = tiled::obrazekSady(tiled::Sada::katalog);
+    const QByteArray pngMimo = mimo ? tiled::obrazekSady(tiled::Sada::mimo) : QByteArray();
+    if (png.isEmpty() || (mimo && pngMimo.isEmpty())) {
         ohlas(kanaly, proUzivatele(slozka),
               QStringLiteral("obrázek sady dlaždic nelze zakódovat jako PNG; nic se nezapsalo"));
         return chybnyVstup;
     }
-    if (!zapisDavku())
+    if (!zapis(tiled::pngSady, png) || !zapis(tiled::souborSady, tiled::sada(tiled::Sada::katalog)))
+        return chybnyVstup;
+    if (mimo && (!zapis(tiled::pngSadyMimo, pngMimo) ||
+                 !zapis(tiled::souborSadyMimo, tiled::sada(tiled::Sada::mimo))))
         return chybnyVstup;
     qint64 poradi = 0;
     bool zapsano = true;
@@ -215,9 +164,7 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         const bool prosel = zdroj.projdi(
             usek,
             [&](qint64, QByteArrayView zaznam) {
-                pridej(mapy[poradi++], tiled::mapa(zaznam));
-                if (davka.size() == mapVDavce)
-                    zapsano = zapisDavku();
+                zapsano = zapis(mapy[poradi++], tiled::mapa(zaznam));
                 return zapsano;
             },
             &duvod);
@@ -227,8 +174,7 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
             return chybnyVstup;
         }
     }
-    pridej(tiled::souborSveta, tiled::svet(mapy));
-    if (!zapisDavku())
+    if (!zapis(tiled::souborSveta, tiled::svet(mapy)))
         return chybnyVstup;
     uklid.hotovo();
 

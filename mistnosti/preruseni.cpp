@@ -2,7 +2,6 @@
 
 #include <array>
 #include <csignal>
-#include <mutex>
 
 namespace vinula::mistnosti {
 
@@ -23,10 +22,9 @@ constexpr std::array zastavujici = {SIGINT, SIGTERM};
 std::array<void (*)(int), zastavujici.size()> puvodni{};
 #endif
 
-// Catchings nest, and files may be written on several threads at once: the
-// first one installs the handlers, the last one restores what was before,
-// and a signal caught meanwhile stays recorded for all of them.
-std::mutex zamek;
+// Catchings nest (a whole run catches, and so does each file it writes):
+// the outermost one installs the handlers and restores what was before, and
+// a signal caught meanwhile stays recorded for all of them.
 int vnoreni = 0;
 
 } // namespace
@@ -34,7 +32,6 @@ int vnoreni = 0;
 #ifdef Q_OS_UNIX
 
 ZachyceniSignalu::ZachyceniSignalu() {
-    const std::lock_guard zamceno(zamek);
     if (vnoreni++ > 0)
         return;
     prijaty = 0;
@@ -51,7 +48,6 @@ ZachyceniSignalu::ZachyceniSignalu() {
 }
 
 ZachyceniSignalu::~ZachyceniSignalu() {
-    const std::lock_guard zamceno(zamek);
     if (--vnoreni > 0)
         return;
     for (std::size_t i = 0; i < zastavujici.size(); ++i)
@@ -62,7 +58,6 @@ ZachyceniSignalu::~ZachyceniSignalu() {
 #else
 
 ZachyceniSignalu::ZachyceniSignalu() {
-    const std::lock_guard zamceno(zamek);
     if (vnoreni++ > 0)
         return;
     prijaty = 0;
@@ -71,7 +66,6 @@ ZachyceniSignalu::ZachyceniSignalu() {
 }
 
 ZachyceniSignalu::~ZachyceniSignalu() {
-    const std::lock_guard zamceno(zamek);
     if (--vnoreni > 0)
         return;
     for (std::size_t i = 0; i < zastavujici.size(); ++i)

@@ -10,7 +10,7 @@ namespace vinula::mistnosti {
 
 // Catches the stop signals while it lives; a write past the file-size limit
 // then fails instead of ending the program. Restores what was before. They
-// nest, also across threads: the outermost one installs and restores.
+// nest: the outermost one installs and restores.
 class ZachyceniSignalu {
 public:
     ZachyceniSignalu();

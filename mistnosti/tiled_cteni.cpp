@@ -89,8 +89,9 @@ std::optional<QByteArray> nactiSoubor(const QString &cesta, QString *duvod) {
     QFile soubor(cesta);
     if (!roomfile::otevriProCteni(soubor, duvod))
         return std::nullopt;
-    // Read one byte past the bound, as the file may grow meanwhile.
-    QByteArray data = soubor.read(nejvetsiSoubor + 1);
+    // Read one byte past its size or the bound, as the file may grow
+    // meanwhile.
+    QByteArray data = soubor.read(std::min(soubor.size(), nejvetsiSoubor) + 1);
     if (soubor.error() != QFileDevice::NoError)
         return odmitni(duvod, QStringLiteral("chyba při čtení souboru"));
     if (data.size() > nejvetsiSoubor)

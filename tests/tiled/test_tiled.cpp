@@ -5,6 +5,7 @@
 
 #include "../cekane.h"
 #include "../proces.h"
+#include "preruseni.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -556,6 +557,23 @@ private slots:
     }
 
 #ifdef Q_OS_UNIX
+    // do-tiled catches stop signals for its whole run, and each file it
+    // writes catches them again: a signal that came before stays caught,
+    // and afterwards the handlers are those from before.
+    void vnoreneZachyceni() {
+        struct sigaction pred {
+        }, po{};
+        sigaction(SIGINT, nullptr, &pred);
+        {
+            const vinula::mistnosti::ZachyceniSignalu cely;
+            std::raise(SIGINT);
+            { const vinula::mistnosti::ZachyceniSignalu soubor; }
+            QCOMPARE(vinula::mistnosti::prerusujiciSignal(), SIGINT);
+        }
+        sigaction(SIGINT, nullptr, &po);
+        QVERIFY(po.sa_handler == pred.sa_handler);
+    }
+
     // Ctrl+C while the maps are written: what the run wrote goes again, the
     // folder it made too. When it was done before the signal came, the round
     // proves nothing and runs again.
