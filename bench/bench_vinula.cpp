@@ -19,6 +19,10 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 using namespace vinula;
 
 namespace {
@@ -72,6 +76,8 @@ private slots:
     void mistnosti();
     void mistnostiVyjmoutPozpatku();
     void mistnostiArch100();
+    void mistnostiDoTiled1000();
+    void mistnostiZTiled1000();
 
     void souborPripojMistnost();
 
@@ -225,6 +231,51 @@ void BenchVinula::mistnostiArch100() {
         kod = spustMistnosti({QStringLiteral("obrazek"), sto, QStringLiteral("-o"), vystup});
     }
     QCOMPARE(kod, 0);
+}
+
+// 1,000 rooms that pass the editor's check out to Tiled maps, and the maps
+// back into a room file.
+void BenchVinula::mistnostiDoTiled1000() {
+    const QString tisic = adresar_.filePath(QStringLiteral("TISIC.DAT"));
+    QFile soubor(tisic);
+    QVERIFY(soubor.open(QIODevice::WriteOnly));
+    Mistnost mistnost = plnaMistnost();
+    mistnost.nastav(0, 0, 1);
+    for (int i = 0; i < 1000; ++i)
+        soubor.write(roomfile::zaznam(QStringLiteral("místnost %1").arg(i), mistnost));
+    soubor.close();
+#ifdef Q_OS_UNIX
+    // Creating the files would otherwise wait for the 65 MB written above to
+    // reach the disk.
+    ::sync();
+#endif
+    int kod = -1;
+    // Each run into a folder of its own (Qt Test may call this function
+    // again): removing the 1,003 files of one run before the next would be
+    // timed too. z-tiled reads the first.
+    static int beh = 0;
+    QBENCHMARK {
+        const QString vystup = adresar_.filePath(QStringLiteral("tiled%1").arg(beh++));
+        kod = spustMistnosti({QStringLiteral("do-tiled"), tisic, QStringLiteral("-o"), vystup});
+    }
+    QCOMPARE(kod, 0);
+}
+
+void BenchVinula::mistnostiZTiled1000() {
+    const QDir slozka(adresar_.filePath(QStringLiteral("tiled0")));
+    QStringList argumenty{QStringLiteral("z-tiled")};
+    for (const QString &mapa : slozka.entryList({QStringLiteral("*.tmx")}, QDir::Files))
+        argumenty << slozka.filePath(mapa);
+    QCOMPARE(argumenty.size(), 1001);
+    const QString vystup = adresar_.filePath(QStringLiteral("ZPET.DAT"));
+    argumenty << QStringLiteral("-o") << vystup;
+    int kod = -1;
+    QBENCHMARK {
+        QFile::remove(vystup);
+        kod = spustMistnosti(argumenty);
+    }
+    QCOMPARE(kod, 0);
+    QCOMPARE(QFileInfo(vystup).size(), 1000 * roomfile::delkaZaznamu);
 }
 
 void BenchVinula::souborPripojMistnost() {

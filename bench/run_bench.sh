@@ -34,6 +34,8 @@ BEGIN {
     what["mistnosti_md5sum"] = "  md5sum of the same file"
     limit["mistnostiVyjmoutPozpatku"] = 2000; what["mistnostiVyjmoutPozpatku"] = "mistnosti vyjmout 100000-1"
     limit["mistnostiArch100"] = 2000;         what["mistnostiArch100"] = "mistnosti obrazek, sheet of 100"
+    limit["mistnostiDoTiled1000"] = 1000;     what["mistnostiDoTiled1000"] = "mistnosti do-tiled, 1,000 rooms"
+    limit["mistnostiZTiled1000"] = 1000;      what["mistnostiZTiled1000"] = "mistnosti z-tiled, 1,000 maps"
     printf "%-36s %14s %12s   %s\n", "figure", "ms per run", "budget", "tick = 20 ms"
     failed = 0
 }

@@ -10,11 +10,13 @@ namespace vinula::mistnosti {
 
 namespace {
 
-constexpr std::array<std::pair<Druh, const char *>, 4> prikazy = {{
+constexpr std::array<std::pair<Druh, const char *>, 6> prikazy = {{
     {Druh::seznam, "seznam"},
     {Druh::kontrola, "kontrola"},
     {Druh::obrazek, "obrazek"},
     {Druh::vyjmout, "vyjmout"},
+    {Druh::doTiled, "do-tiled"},
+    {Druh::zTiled, "z-tiled"},
 }};
 
 // Checks what the sub-command needs once every argument is read: its files
@@ -22,19 +24,24 @@ constexpr std::array<std::pair<Druh, const char *>, 4> prikazy = {{
 std::optional<Prikaz> over(Prikaz prikaz, QString *duvod) {
     if (prikaz.napoveda || prikaz.druh == Druh::zadny)
         return prikaz;
-    const bool sVystupem = prikaz.druh == Druh::obrazek || prikaz.druh == Druh::vyjmout;
+    const bool sVystupem = prikaz.druh != Druh::seznam && prikaz.druh != Druh::kontrola;
     const qsizetype nejmene = prikaz.druh == Druh::vyjmout ? 2 : 1;
-    const qsizetype nejvice = sVystupem ? 2 : std::numeric_limits<qsizetype>::max();
+    const qsizetype nejvice =
+        sVystupem && prikaz.druh != Druh::zTiled ? 2 : std::numeric_limits<qsizetype>::max();
     const qsizetype pocet = prikaz.zbytek.size();
     if (pocet == 0)
-        return odmitni(duvod, QStringLiteral("chybí soubor místností"));
+        return odmitni(duvod, prikaz.druh == Druh::zTiled
+                                  ? QStringLiteral("chybí mapa Tiledu")
+                                  : QStringLiteral("chybí soubor místností"));
     if (pocet < nejmene)
         return odmitni(duvod, QStringLiteral("chybí čísla místností"));
     if (pocet > nejvice)
         return odmitni(
             duvod, QStringLiteral("přebývá argument %1").arg(vUvozovkach(prikaz.zbytek[nejvice])));
     if (sVystupem && prikaz.vystup.isEmpty())
-        return odmitni(duvod, QStringLiteral("chybí výstupní soubor (-o VÝSTUP)"));
+        return odmitni(duvod, prikaz.druh == Druh::doTiled
+                                  ? QStringLiteral("chybí výstupní složka (-o SLOŽKA)")
+                                  : QStringLiteral("chybí výstupní soubor (-o VÝSTUP)"));
     return prikaz;
 }
 
@@ -89,10 +96,10 @@ std::optional<Prikaz> rozeberArgumenty(const QStringList &argumenty, QString *du
             prikaz.json = true;
         } else if (arg == u"--mrizka" && smi({Druh::obrazek})) {
             prikaz.mrizka = true;
-        } else if (arg == u"--pripojit" && smi({Druh::vyjmout})) {
+        } else if (arg == u"--pripojit" && smi({Druh::vyjmout, Druh::zTiled})) {
             prikaz.pripojit = true;
         } else if ((arg.startsWith(u"-o") || arg == u"--vystup" || arg.startsWith(u"--vystup=")) &&
-                   smi({Druh::obrazek, Druh::vyjmout})) {
+                   smi({Druh::obrazek, Druh::vyjmout, Druh::doTiled, Druh::zTiled})) {
             QString hodnota;
             if (arg == u"-o" || arg == u"--vystup") {
                 if (i + 1 == argumenty.size())

@@ -7,7 +7,7 @@
 // The command line: a sub-command, its options and its other arguments.
 namespace vinula::mistnosti {
 
-enum class Druh { zadny, seznam, kontrola, obrazek, vyjmout };
+enum class Druh { zadny, seznam, kontrola, obrazek, vyjmout, doTiled, zTiled };
 
 struct Prikaz {
     Druh druh = Druh::zadny;
@@ -15,7 +15,7 @@ struct Prikaz {
     bool verze = false;    // --version
     bool json = false;     // seznam --json
     bool mrizka = false;   // obrazek --mrizka
-    bool pripojit = false; // vyjmout --pripojit
+    bool pripojit = false; // vyjmout, z-tiled --pripojit
     QString vystup;        // -o, --vystup
     QStringList zbytek;    // the files and numbers, in their order
 };

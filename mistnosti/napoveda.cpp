@@ -12,7 +12,8 @@ const char *const programu =
     R"(Použití: vinula-mistnosti PŘÍKAZ [VOLBY] ARGUMENTY…
 
 Vypíše, zkontroluje, nakreslí a přeskládá místnosti v souborech místností
-hry Vinula (soubory *.DAT editoru místností). Zdrojový soubor nikdy nezmění.
+hry Vinula (soubory *.DAT editoru místností) a převede je do editoru map
+Tiled a zpět. Zdrojový soubor nikdy nezmění.
 
 Příkazy:
   seznam SOUBOR… [--json]          vypíše místnosti souborů
@@ -21,6 +22,10 @@ Příkazy:
                                    nakreslí místnost, bez čísla arch všech
   vyjmout SOUBOR ČÍSLA -o NOVÝ.DAT [--pripojit]
                                    zkopíruje vybrané místnosti jinam
+  do-tiled SOUBOR [ČÍSLA] -o SLOŽKA
+                                   převede místnosti na mapy editoru Tiled
+  z-tiled MAPA… -o NOVÝ.DAT [--pripojit]
+                                   převede mapy Tiledu zpět na místnosti
 
 Volby:
   -h, --help       tato nápověda; za příkazem nápověda k příkazu
@@ -103,7 +108,12 @@ např. 3,1,5-7: místnosti 3, 1, 5, 6 a 7. Úsek 9-7 jde pozpátku (9, 8, 7),
 nejvýš %1.
 
 Volby:
-  -o, --vystup NOVÝ.DAT   soubor, který se vytvoří; existující soubor se bez
+%2)";
+
+// The options and the end of the help of the sub-commands that write rooms
+// as vyjmout does.
+const char *const volbyZapisu =
+    R"(  -o, --vystup NOVÝ.DAT   soubor, který se vytvoří; existující soubor se bez
                           --pripojit nikdy nepřepíše
   --pripojit              připojí místnosti na konec existujícího souboru
                           místností (chybí-li, vytvoří ho)
@@ -114,6 +124,46 @@ vrátí soubor na jeho původní délku. Zapisuje-li do souboru jiný program,
 připojení počká. Návratový kód 2 při chybném vstupu, chybě zápisu nebo
 přerušení.
 )";
+
+const char *const doTiledu =
+    R"(Použití: vinula-mistnosti do-tiled SOUBOR [ČÍSLA] -o SLOŽKA
+
+Převede místnosti SOUBORU (bez ČÍSEL všechny, jinak jmenované jako u příkazu
+vyjmout) na mapy editoru map Tiled. Do SLOŽKY (chybí-li, vytvoří ji) zapíše:
+  0001.tmx, 0002.tmx, …   jednu mapu 30 × 20 dlaždic na místnost, v pořadí;
+                          název místnosti je textová vlastnost mapy „nazev“
+  vinula.tsx, vinula.png  sadu dlaždic s obrázky předmětů jako v editoru,
+                          rozloženou jako okno Volba předmětů; každá dlaždice
+                          nese vlastnosti „kod“ a „nazev“
+  mimo-katalog.tsx, .png  sadu pro kódy mimo katalog, jen když je některá
+                          místnost obsahuje
+  mistnosti.world         svět Tiledu s mapami vedle sebe, po deseti v řadě
+
+Volby:
+  -o, --vystup SLOŽKA   kam se mapy zapíšou; soubor, který už ve složce je,
+                        se nikdy nepřepíše a pak se nezapíše nic
+  -h, --help            tato nápověda
+
+Nepovede-li se zápis, zapsané soubory (i nově vytvořená složka) zmizí.
+Návratový kód 2 při chybném vstupu nebo chybě zápisu.
+)";
+
+const char *const zTiledu =
+    R"(Použití: vinula-mistnosti z-tiled MAPA… -o NOVÝ.DAT [--pripojit]
+
+Z každé MAPY editoru Tiled (TMX, nebo JSON .tmj/.json) udělá jednu
+místnost, v daném pořadí, a zapíše je jako příkaz vyjmout. Mapa musí mít
+30 × 20 dlaždic, pravoúhlou orientaci, jedinou vrstvu dlaždic (CSV, base64,
+base64 se zlib nebo gzip, v JSON i pole čísel) a dlaždice jen ze sad, které
+zapsal příkaz do-tiled (poznají se podle vlastností, ne podle jména souboru),
+neotočené a nepřevrácené. Prázdná buňka je volná plocha. Název místnosti je
+vlastnost mapy „nazev“, jinak jméno souboru mapy bez přípony; nejvýš 50
+znaků ve Windows-1250. Místnost musí projít kontrolou editoru (právě jedna
+vinula, aspoň jedno jídlo) a vinula musí stát na okraji plochy. Odmítne-li
+se kterákoli mapa, vypíše se každá chybná s důvodem a nezapíše se nic.
+
+Volby:
+%1)";
 
 } // namespace
 
@@ -128,7 +178,12 @@ QString napoveda(Druh druh) {
     case Druh::obrazek:
         return QString::fromUtf8(obrazku).arg(mistnosti(nejviceNaArchu));
     case Druh::vyjmout:
-        return QString::fromUtf8(vyjmuti).arg(mistnosti(nejviceVSeznamu));
+        return QString::fromUtf8(vyjmuti).arg(mistnosti(nejviceVSeznamu),
+                                              QString::fromUtf8(volbyZapisu));
+    case Druh::doTiled:
+        return QString::fromUtf8(doTiledu);
+    case Druh::zTiled:
+        return QString::fromUtf8(zTiledu).arg(QString::fromUtf8(volbyZapisu));
     }
     return {};
 }

@@ -21,11 +21,18 @@ constexpr std::array zastavujici = {SIGINT, SIGTERM};
 std::array<void (*)(int), zastavujici.size()> puvodni{};
 #endif
 
+// Catchings nest (a whole run catches, and so does each file it writes):
+// the outermost one installs the handlers and restores what was before, and
+// a signal caught meanwhile stays recorded for all of them.
+int vnoreni = 0;
+
 } // namespace
 
 #ifdef Q_OS_UNIX
 
 ZachyceniSignalu::ZachyceniSignalu() {
+    if (vnoreni++ > 0)
+        return;
     prijaty = 0;
     struct sigaction zachyceni {};
     zachyceni.sa_handler = zaznamenej;
@@ -35,6 +42,8 @@ ZachyceniSignalu::ZachyceniSignalu() {
 }
 
 ZachyceniSignalu::~ZachyceniSignalu() {
+    if (--vnoreni > 0)
+        return;
     for (std::size_t i = 0; i < zastavujici.size(); ++i)
         sigaction(zastavujici[i], &puvodni[i], nullptr);
 }
@@ -49,12 +58,16 @@ void bezKonceNaMeziVelikosti() {
 void bezKonceNaMeziVelikosti() {}
 
 ZachyceniSignalu::ZachyceniSignalu() {
+    if (vnoreni++ > 0)
+        return;
     prijaty = 0;
     for (std::size_t i = 0; i < zastavujici.size(); ++i)
         puvodni[i] = std::signal(zastavujici[i], zaznamenej);
 }
 
 ZachyceniSignalu::~ZachyceniSignalu() {
+    if (--vnoreni > 0)
+        return;
     for (std::size_t i = 0; i < zastavujici.size(); ++i)
         std::signal(zastavujici[i], puvodni[i]);
 }

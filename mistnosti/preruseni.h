@@ -13,7 +13,8 @@ namespace vinula::mistnosti {
 // whatever it had half written.
 void bezKonceNaMeziVelikosti();
 
-// Catches the stop signals while it lives. Restores what was before.
+// Catches the stop signals while it lives. Restores what was before. They
+// nest: the outermost one installs and restores.
 class ZachyceniSignalu {
 public:
     ZachyceniSignalu();

@@ -36,6 +36,10 @@ int spust(const QStringList &argumenty, const Kanaly &kanaly) {
         return obrazek(*prikaz, kanaly);
     case Druh::vyjmout:
         return vyjmout(*prikaz, kanaly);
+    case Druh::doTiled:
+        return doTiled(*prikaz, kanaly);
+    case Druh::zTiled:
+        return zTiled(*prikaz, kanaly);
     }
     return chybnyVstup;
 }

@@ -12,12 +12,9 @@ namespace vinula::mistnosti {
 
 namespace {
 
-enum class Kopie { hotovo, chybaCteni, chybaZapisu };
-
 // Copies the rooms into `zapis` in blocks of about 650 kB, so that memory
 // does not grow with the list. A failed read says why in *duvodCteni.
-Kopie zkopiruj(Zdroj &zdroj, const QList<Usek> &useky,
-               const std::function<bool(QByteArrayView)> &zapis, QString *duvodCteni) {
+Kopie zkopiruj(Zdroj &zdroj, const QList<Usek> &useky, const Zapis &zapis, QString *duvodCteni) {
     constexpr qsizetype davka = 1000 * roomfile::delkaZaznamu;
     QByteArray data;
     data.reserve(davka);
@@ -83,7 +80,18 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
               QStringLiteral("výstup je tentýž soubor jako zdroj, zdroj se nemění"));
         return chybnyVstup;
     }
+    return zapisMistnosti(
+        prikaz, kanaly, pocet,
+        [&](const Zapis &zapis, QString *duvodCteni) {
+            return zkopiruj(zdroj, *useky, zapis, duvodCteni);
+        },
+        cesta);
+}
 
+int zapisMistnosti(const Prikaz &prikaz, const Kanaly &kanaly, qint64 pocet, const Dodavka &dodej,
+                   const QString &zdroj) {
+    const QString vystup = proUzivatele(prikaz.vystup);
+    QString duvod;
     Kopie kopie = Kopie::hotovo;
     QString duvodCteni;
     if (!prikaz.pripojit) {
@@ -100,12 +108,12 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
                 const auto zapis = [&soubor, proc](QByteArrayView data) {
                     return zapisVse(soubor, data, proc);
                 };
-                kopie = zkopiruj(zdroj, *useky, zapis, &duvodCteni);
+                kopie = dodej(zapis, &duvodCteni);
                 return kopie == Kopie::hotovo;
             },
             &duvod);
         if (kopie == Kopie::chybaCteni) {
-            ohlas(kanaly, cesta, duvodCteni + QStringLiteral("; výstupní soubor nevznikl"));
+            ohlas(kanaly, zdroj, duvodCteni + QStringLiteral("; výstupní soubor nevznikl"));
             return chybnyVstup;
         }
         if (!ok) {
@@ -142,13 +150,12 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
             pripojeni.vzdej(popisPreruseni(signal), &duvod);
         return signal != 0;
     };
-    kopie = zkopiruj(
-        zdroj, *useky,
-        [&](QByteArrayView data) { return !preruseno() && pripojeni.zapis(data, &duvod); },
-        &duvodCteni);
+    kopie =
+        dodej([&](QByteArrayView data) { return !preruseno() && pripojeni.zapis(data, &duvod); },
+              &duvodCteni);
     if (kopie == Kopie::chybaCteni) {
         pripojeni.vzdej(QStringLiteral("zdroj se nepodařilo přečíst"), &duvod);
-        ohlas(kanaly, cesta, duvodCteni);
+        ohlas(kanaly, zdroj, duvodCteni);
         ohlas(kanaly, vystup, duvod);
         return chybnyVstup;
     }

@@ -7,6 +7,7 @@ packages=(
     g++ make cmake              # tool chain
     qt6-base-dev                # Qt 6 Core, Gui, Widgets, Test
     qt6-translations-l10n       # Qt's own Czech texts, built into the program
+    zlib1g-dev                  # zlib and gzip layer data of Tiled maps (Qt's own zlib is no public API)
     fonts-dejavu-core           # any font, so text can be laid out offscreen
     fonts-dejavu-extra          # the condensed face the file dialogs' fixed layouts need
     xvfb xdotool                # the end-to-end tests: a real X server and input
@@ -15,6 +16,7 @@ packages=(
     dpkg-dev lintian            # make deb, and its test with the validators
     desktop-file-utils          #   desktop-file-validate
     appstream                   #   appstreamcli
+    tiled                       # the tests open the exported maps in Tiled and tmxrasterizer
 )
 
 missing=()

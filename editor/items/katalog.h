@@ -36,4 +36,13 @@ constexpr bool jePredmet(int kod) {
 // is not an item.
 QString nazev(int kod);
 
+// Where the palette shows each item: 7 rows (rady, counted from the top) of
+// 15 places (mista, counted from the left); not the room's řádek and
+// sloupec, which are x and y. The code the picture at place `misto` of row
+// `rada` selects, or -1 where the place is empty; free floor stands in six
+// places.
+constexpr int mistVRadePalety = 15;
+constexpr int radPalety = 7;
+int kodNaMiste(int rada, int misto);
+
 } // namespace vinula::katalog

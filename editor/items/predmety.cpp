@@ -70,26 +70,7 @@ Predmety::Predmety(QWidget *parent)
 }
 
 int Predmety::kodNaMiste(int rada, int misto) {
-    if (misto < 0 || misto >= mistVRade)
-        return -1;
-    // Free floor fills a block of three places by two rows at the right.
-    const bool blokVolna = misto >= mistVRade - 3;
-    switch (rada) {
-    case 0:
-        if (misto == 0)
-            return 1;
-        if (misto >= 2 && misto < 2 + katalog::pocetZdi)
-            return katalog::prvniZed + misto - 2;
-        return blokVolna ? 0 : -1;
-    case 1:
-        return blokVolna ? 0 : -1;
-    default:
-        if (rada < 2 || rada >= pocetRad)
-            return -1;
-        // The food, fifteen to a row, in the order of the codes.
-        const int poradi = mistVRade * (rada - 2) + misto;
-        return poradi < katalog::pocetJidel ? katalog::prvniJidlo + poradi : -1;
-    }
+    return katalog::kodNaMiste(rada, misto);
 }
 
 QPoint Predmety::poziceVedle(const QRect &hlavni, QSize velikost, const QRect &obrazovka) {

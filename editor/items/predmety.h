@@ -1,5 +1,7 @@
 #pragma once
 
+#include "katalog.h"
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QPoint>
@@ -48,11 +50,10 @@ public:
     // else to its left, else as far right as the screen allows.
     static QPoint poziceVedle(const QRect &hlavni, QSize velikost, const QRect &obrazovka);
 
-    // The layout: 7 rows (rady, counted from the top) of 15 places (mista,
-    // counted from the left), of which 79 hold a picture. Not the room's
-    // řádek and sloupec, which are x and y.
-    static constexpr int mistVRade = 15;
-    static constexpr int pocetRad = 7;
+    // The layout: 7 rows (rady) of 15 places (mista), of which 79 hold a
+    // picture; see katalog::kodNaMiste.
+    static constexpr int mistVRade = katalog::mistVRadePalety;
+    static constexpr int pocetRad = katalog::radPalety;
     static constexpr int pocetObrazku = 79;
     // The code the picture at place `misto` of row `rada` selects, or -1
     // where the place is empty.

@@ -3,23 +3,16 @@
 // folder: exactly the planned output, or nothing at all.
 
 #include "../cekane.h"
+#include "../proces.h"
 #include "main/editor.h"
 #include "main/plocha.h"
 #include "room/promenne.h"
 
 #include <QDir>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
 
 using namespace Qt::StringLiterals;
 using cekane::zaznam;
@@ -27,59 +20,13 @@ using Soubory = QMap<QString, QByteArray>;
 
 namespace {
 
-// Where the tool's standard output goes: a pipe to the test, the same pipe
-// as the messages, /dev/full, a closed descriptor, a pipe nobody reads (with
-// SIGPIPE ignored, as a parent may leave it), or the file ven.txt in the
-// folder.
-enum class Ven { roura, sChybami, plny, zavreny, bezCtenare, doSouboru };
+using proces::Beh;
+using proces::Ven;
 
-struct Beh {
-    int kod = -1; // the exit status, or minus the signal that ended the run
-    QString ven, chyby;
-};
-
-// `limit` caps the size of any file the tool writes (RLIMIT_FSIZE, a full
-// disk as the process sees it), -1 for none.
 Beh spust(const QString &slozka, const QStringList &argumenty, qint64 limit = -1,
           Ven standardni = Ven::roura) {
-    QProcess proces;
-    proces.setWorkingDirectory(slozka);
-    if (standardni == Ven::sChybami)
-        proces.setProcessChannelMode(QProcess::MergedChannels);
-    if (standardni == Ven::doSouboru)
-        proces.setStandardOutputFile(slozka + u"/ven.txt"_s);
-#ifdef Q_OS_UNIX
-    proces.setChildProcessModifier([limit, standardni] {
-        if (limit >= 0) {
-            const rlimit mez{rlim_t(limit), rlim_t(limit)};
-            setrlimit(RLIMIT_FSIZE, &mez);
-            // A write past the limit raises SIGXFSZ, whose default action
-            // would end a program that does not take care.
-            std::signal(SIGXFSZ, SIG_DFL);
-        }
-        if (standardni == Ven::plny) {
-            const int plny = open("/dev/full", O_WRONLY);
-            dup2(plny, 1);
-            close(plny);
-        } else if (standardni == Ven::zavreny) {
-            close(1);
-        } else if (standardni == Ven::bezCtenare) {
-            int roura[2];
-            if (pipe(roura) == 0) {
-                dup2(roura[1], 1);
-                close(roura[0]);
-                close(roura[1]);
-            }
-            std::signal(SIGPIPE, SIG_IGN);
-        }
-    });
-#endif
-    proces.start(QStringLiteral(VINULA_MISTNOSTI_PATH), argumenty);
-    if (!proces.waitForFinished(120000))
-        return {};
-    return {proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -proces.exitCode(),
-            QString::fromUtf8(proces.readAllStandardOutput()),
-            QString::fromUtf8(proces.readAllStandardError())};
+    return proces::spust(QStringLiteral(VINULA_MISTNOSTI_PATH), slozka, argumenty, limit,
+                         standardni);
 }
 
 // The rooms; names in Windows-1250 (0xEC ě, 0xED í, 0xF8 ř). Codes 20, 59

@@ -1,0 +1,251 @@
+#include "tiled_zapis.h"
+
+#include "items/katalog.h"
+#include "main/kresleni.h"
+#include "room/roomfile.h"
+#include "souhrn.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QXmlStreamWriter>
+
+#include <array>
+
+namespace vinula::mistnosti::tiled {
+
+namespace {
+
+constexpr int sloupcuMimo = 16;
+constexpr int kodu = 256;
+constexpr int dlazdicKatalogu = katalog::mistVRadePalety * katalog::radPalety;
+constexpr int prvniGidMimo = 1 + dlazdicKatalogu;
+// The world: ten maps to a row, one tile apart.
+constexpr int mapVRade = 10;
+constexpr int sirkaMapy = Mistnost::sirka * strana;
+constexpr int vyskaMapy = Mistnost::vyska * strana;
+
+struct Rozvrh {
+    int sloupcu;
+    int dlazdic;
+    const char *nazev;
+    QLatin1String png;
+    const char *znacka; // the marker's value, for the designer
+};
+
+Rozvrh rozvrh(Sada sada) {
+    if (sada == Sada::katalog)
+        return {katalog::mistVRadePalety, dlazdicKatalogu, "Vinula", pngSady, "předměty katalogu"};
+    return {sloupcuMimo, kodu, "Vinula mimo katalog", pngSadyMimo, "kódy mimo katalog"};
+}
+
+// The code tile `id` of the tileset stands for, or -1 for an empty place.
+int kodDlazdice(Sada sada, int id) {
+    if (sada == Sada::katalog)
+        return katalog::kodNaMiste(id / katalog::mistVRadePalety, id % katalog::mistVRadePalety);
+    return katalog::jePredmet(id) ? -1 : id;
+}
+
+// The GID each code is written with: free floor, shown six times in the
+// palette, by the first of its places.
+const std::array<quint32, kodu> &gidKodu() {
+    static const auto tabulka = [] {
+        std::array<quint32, kodu> gidy{};
+        for (int id = dlazdicKatalogu - 1; id >= 0; --id)
+            if (const int kod = kodDlazdice(Sada::katalog, id); kod >= 0)
+                gidy[static_cast<std::size_t>(kod)] = static_cast<quint32>(1 + id);
+        for (int kod = 0; kod < kodu; ++kod)
+            if (!katalog::jePredmet(kod))
+                gidy[static_cast<std::size_t>(kod)] = static_cast<quint32>(prvniGidMimo + kod);
+        return gidy;
+    }();
+    return tabulka;
+}
+
+QString nazevDlazdice(int kod) {
+    if (katalog::jePredmet(kod))
+        return katalog::nazev(kod);
+    return QStringLiteral("kód %1 mimo katalog").arg(kod);
+}
+
+// Indented by one space, as Tiled writes.
+void zacni(QXmlStreamWriter &xml) {
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument();
+}
+
+// A string (or int) property; a text of several lines stands as the
+// element's text, as Tiled writes it.
+void vlastnost(QXmlStreamWriter &xml, QLatin1String jmeno, const QString &hodnota,
+               bool cislo = false) {
+    xml.writeStartElement(QStringLiteral("property"));
+    xml.writeAttribute(QStringLiteral("name"), jmeno);
+    if (cislo)
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("int"));
+    if (hodnota.contains(u'\n'))
+        xml.writeCharacters(hodnota);
+    else
+        xml.writeAttribute(QStringLiteral("value"), hodnota);
+    xml.writeEndElement();
+}
+
+QByteArray csv(QByteArrayView zaznam) {
+    const auto &gidy = gidKodu();
+    QByteArray text;
+    text.reserve(4 * roomfile::delkaMrizky + Mistnost::vyska + 2);
+    text += '\n';
+    for (int y = 0; y < Mistnost::vyska; ++y) {
+        for (int x = 0; x < Mistnost::sirka; ++x) {
+            const auto kod = static_cast<quint8>(zaznam[roomfile::posunBunky(x, y)]);
+            text += QByteArray::number(gidy[kod]);
+            if (x + 1 < Mistnost::sirka || y + 1 < Mistnost::vyska)
+                text += ',';
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+} // namespace
+
+bool maKodyMimo(QByteArrayView zaznam) {
+    for (qsizetype i = roomfile::delkaNazvu; i < roomfile::delkaZaznamu; ++i)
+        if (!katalog::jePredmet(static_cast<quint8>(zaznam[i])))
+            return true;
+    return false;
+}
+
+QString nazevNejdeDoMapy(QByteArrayView zaznam) {
+    for (const QChar znak : nazevBezMezer(zaznam))
+        if (znak.unicode() < 0x20 && znak != u'\t' && znak != u'\n' && znak != u'\r')
+            return QStringLiteral("název místnosti obsahuje řídicí znak %1, který mapa Tiledu "
+                                  "(XML) neunese")
+                .arg(znak.unicode());
+    return {};
+}
+
+QString jmenoMapy(qint64 n, qint64 pocet) {
+    const int cislic = std::max(4, static_cast<int>(QString::number(pocet).size()));
+    return QStringLiteral("%1.tmx").arg(n, cislic, 10, QLatin1Char('0'));
+}
+
+QByteArray mapa(QByteArrayView zaznam) {
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    zacni(xml);
+    xml.writeStartElement(QStringLiteral("map"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.8"));
+    xml.writeAttribute(QStringLiteral("orientation"), QStringLiteral("orthogonal"));
+    xml.writeAttribute(QStringLiteral("renderorder"), QStringLiteral("right-down"));
+    xml.writeAttribute(QStringLiteral("width"), QString::number(Mistnost::sirka));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(Mistnost::vyska));
+    xml.writeAttribute(QStringLiteral("tilewidth"), QString::number(strana));
+    xml.writeAttribute(QStringLiteral("tileheight"), QString::number(strana));
+    xml.writeAttribute(QStringLiteral("infinite"), QStringLiteral("0"));
+    xml.writeAttribute(QStringLiteral("nextlayerid"), QStringLiteral("2"));
+    xml.writeAttribute(QStringLiteral("nextobjectid"), QStringLiteral("1"));
+    xml.writeStartElement(QStringLiteral("properties"));
+    vlastnost(xml, vlastnostNazvu, nazevBezMezer(zaznam));
+    xml.writeEndElement();
+    xml.writeEmptyElement(QStringLiteral("tileset"));
+    xml.writeAttribute(QStringLiteral("firstgid"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("source"), souborSady);
+    if (maKodyMimo(zaznam)) {
+        xml.writeEmptyElement(QStringLiteral("tileset"));
+        xml.writeAttribute(QStringLiteral("firstgid"), QString::number(prvniGidMimo));
+        xml.writeAttribute(QStringLiteral("source"), souborSadyMimo);
+    }
+    xml.writeStartElement(QStringLiteral("layer"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("místnost"));
+    xml.writeAttribute(QStringLiteral("width"), QString::number(Mistnost::sirka));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(Mistnost::vyska));
+    xml.writeStartElement(QStringLiteral("data"));
+    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
+    xml.writeCharacters(QString::fromLatin1(csv(zaznam)));
+    xml.writeEndDocument();
+    return data;
+}
+
+QByteArray sada(Sada sada) {
+    const Rozvrh r = rozvrh(sada);
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    zacni(xml);
+    xml.writeStartElement(QStringLiteral("tileset"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.8"));
+    xml.writeAttribute(QStringLiteral("name"), QString::fromUtf8(r.nazev));
+    xml.writeAttribute(QStringLiteral("tilewidth"), QString::number(strana));
+    xml.writeAttribute(QStringLiteral("tileheight"), QString::number(strana));
+    xml.writeAttribute(QStringLiteral("tilecount"), QString::number(r.dlazdic));
+    xml.writeAttribute(QStringLiteral("columns"), QString::number(r.sloupcu));
+    xml.writeStartElement(QStringLiteral("properties"));
+    vlastnost(xml, znackaSady, QString::fromUtf8(r.znacka));
+    xml.writeEndElement();
+    xml.writeEmptyElement(QStringLiteral("image"));
+    xml.writeAttribute(QStringLiteral("source"), r.png);
+    xml.writeAttribute(QStringLiteral("width"), QString::number(r.sloupcu * strana));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(r.dlazdic / r.sloupcu * strana));
+    for (int id = 0; id < r.dlazdic; ++id) {
+        const int kod = kodDlazdice(sada, id);
+        if (kod < 0)
+            continue;
+        xml.writeStartElement(QStringLiteral("tile"));
+        xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+        xml.writeStartElement(QStringLiteral("properties"));
+        vlastnost(xml, vlastnostKodu, QString::number(kod), true);
+        vlastnost(xml, vlastnostNazvu, nazevDlazdice(kod));
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return data;
+}
+
+QByteArray obrazekSady(Sada sada) {
+    const Rozvrh r = rozvrh(sada);
+    // Each tile is the cell as the editor's surface shows it: a black cell
+    // with the code's picture drawn into it (codes 2..49 draw none). Empty
+    // places stay transparent.
+    QImage obraz(r.sloupcu * strana, r.dlazdic / r.sloupcu * strana, QImage::Format_ARGB32);
+    obraz.fill(Qt::transparent);
+    QImage bunka(strana, strana, QImage::Format_RGB32);
+    {
+        QPainter malir(&obraz);
+        malir.setCompositionMode(QPainter::CompositionMode_Source);
+        for (int id = 0; id < r.dlazdic; ++id) {
+            const int kod = kodDlazdice(sada, id);
+            if (kod < 0)
+                continue;
+            kresleni::vycisti(bunka);
+            kresleni::vykresliBunku(bunka, 0, 0, kod);
+            malir.drawImage(id % r.sloupcu * strana, id / r.sloupcu * strana, bunka);
+        }
+    }
+    QBuffer png;
+    if (!png.open(QIODevice::WriteOnly) || !obraz.save(&png, "PNG"))
+        return {};
+    return png.data();
+}
+
+QByteArray svet(const QStringList &mapy) {
+    QJsonArray seznam;
+    for (qsizetype i = 0; i < mapy.size(); ++i)
+        seznam.append(QJsonObject{
+            {QStringLiteral("fileName"), mapy[i]},
+            {QStringLiteral("x"), static_cast<qint64>(i % mapVRade * (sirkaMapy + strana))},
+            {QStringLiteral("y"), static_cast<qint64>(i / mapVRade * (vyskaMapy + strana))},
+            {QStringLiteral("width"), sirkaMapy},
+            {QStringLiteral("height"), vyskaMapy},
+        });
+    return QJsonDocument(QJsonObject{{QStringLiteral("maps"), seznam},
+                                     {QStringLiteral("onlyShowAdjacentMaps"), false},
+                                     {QStringLiteral("type"), QStringLiteral("world")}})
+        .toJson(QJsonDocument::Indented);
+}
+
+} // namespace vinula::mistnosti::tiled

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "tiled.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// Rooms written as Tiled writes its own files: maps (TMX), the two
+// tilesets (TSX with a PNG each) and a world that lays the maps out.
+namespace vinula::mistnosti::tiled {
+
+// The catalogue tileset is laid out like the palette (15 columns, its 7
+// rows, free floor six times); the other tileset holds each code outside
+// the catalogue at tile id = code, 16 to a row.
+enum class Sada { katalog, mimo };
+
+// Whether the room holds a code outside the catalogue, so that its map
+// needs the second tileset.
+bool maKodyMimo(QByteArrayView zaznam);
+
+// Why the room's name cannot stand in a map, or an empty text: XML carries
+// no control characters but tab, line feed and carriage return.
+QString nazevNejdeDoMapy(QByteArrayView zaznam);
+
+// Map n of `pocet`, named so that the names sort in that order.
+QString jmenoMapy(qint64 n, qint64 pocet);
+
+QByteArray mapa(QByteArrayView zaznam);
+QByteArray sada(Sada sada);
+QByteArray obrazekSady(Sada sada); // PNG; empty when it cannot be encoded
+QByteArray svet(const QStringList &mapy);
+
+} // namespace vinula::mistnosti::tiled
