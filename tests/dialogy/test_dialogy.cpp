@@ -253,6 +253,7 @@ private slots:
         QFETCH(QString, pocet);
         QFETCH(QString, nazev);
         QFETCH(int, cislo);
+        const QString cely = nazev.isEmpty() ? QString() : nazev50(qPrintable(nazev));
         zapis("ROOMS.DAT 1950, ROOMS.Dat 1950, hra/ROOMS.DAT 1950, E.DAT 0, B.DAT 1000");
         promenne.soubor_nacteni = cesta("ROOMS.DAT"); // left from an earlier load
         Nacteni dialog;
@@ -273,13 +274,13 @@ private slots:
         QVERIFY(ted.isNull() || uloz(soubor, ted));
         dialog.Command1->click();
         QCOMPARE(dialog.Label4->text(), pocet);
-        QCOMPARE(dialog.popisek->text(), nazev.isEmpty() ? "" : nazev50(qPrintable(nazev)));
+        QCOMPARE(dialog.popisek->text(), cely);
         QCOMPARE(dialog.isVisible(), cislo == 0);
         QCOMPARE(promenne.pozadavek_nacteni, cislo != 0);
         if (!cislo && !nazev.isEmpty()) // OK on what the labels show now
             dialog.Command1->click();
         QCOMPARE(promenne.pozadavek_nacteni, !nazev.isEmpty());
-        QCOMPARE(promenne.nazev_mistnosti, nazev.isEmpty() ? "" : nazev50(qPrintable(nazev)));
+        QCOMPARE(promenne.nazev_mistnosti, cely);
         if (!nazev.isEmpty())
             QCOMPARE(promenne.soubor_nacteni, soubor);
         if (cislo)
@@ -289,7 +290,7 @@ private slots:
         QVERIFY(!dialog.isVisible() && !promenne.pozadavek_nacteni);
         Zapsani dalsi; // proposes the file and room loaded
         QCOMPARE(dalsi.Text1->text(), nazev.isEmpty() ? "" : kliky.last());
-        QCOMPARE(dalsi.Text2->text(), promenne.nazev_mistnosti);
+        QCOMPARE(dalsi.Text2->text(), cely);
     }
 
     // Room names come from other people's files and show as the characters they hold, not as
