@@ -21,19 +21,15 @@ constexpr QRgb seda = 0xff404040; // the grid lines, RGB(64, 64, 64)
 // The picture file a cell holding `kod` shows: none for 2..49, the unknown
 // picture for the codes past the nine walls and the 63 foods.
 inline QImage obrazek(int kod) {
-    QString soubor;
-    if (kod == 0)
-        soubor = QStringLiteral("volno");
-    else if (kod == 1)
-        soubor = QStringLiteral("hlava");
+    QString soubor = QStringLiteral("neznamy");
+    if (kod > 1 && kod < 50)
+        return {};
+    if (kod <= 1)
+        soubor = kod ? QStringLiteral("hlava") : QStringLiteral("volno");
     else if (kod >= 50 && kod <= 58)
         soubor = QStringLiteral("zed%1").arg(kod - 50);
     else if (kod >= 100 && kod <= 162)
         soubor = QStringLiteral("zradlo%1").arg(kod - 100);
-    else if (kod > 49)
-        soubor = QStringLiteral("neznamy");
-    else
-        return {};
     return QImage(QStringLiteral(":/items/%1.xpm").arg(soubor))
         .convertToFormat(QImage::Format_RGB32);
 }

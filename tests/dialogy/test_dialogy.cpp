@@ -1,8 +1,10 @@
 #include "../cekane.h"
 #include "../modalni.h"
+#include "../soubor.h"
 #include "dialogs/cislo.h"
 #include "dialogs/nacteni.h"
 #include "dialogs/pripona.h"
+#include "dialogs/rozmisteni_krok.h"
 #include "dialogs/seznamy.h"
 #include "dialogs/zapsani.h"
 #include "main/editor.h"
@@ -17,14 +19,6 @@
 #include <QStringListModel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <atomic>
-#include <thread>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 using namespace vinula;
 Q_DECLARE_METATYPE(Mistnost)
@@ -39,11 +33,9 @@ class TestDialogy : public QObject {
     static void zapis(const QString &soubory) {
         const QByteArray mistnosti =
             cekane::zaznam("Jedna") + cekane::zaznam("Dva") + cekane::zaznam("Tri");
-        for (const QString &radek : soubory.split(", ")) {
-            QFile f(cesta(radek.section(' ', 0, 0)));
-            const QByteArray data = mistnosti.left(radek.section(' ', 1).toInt());
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
-        }
+        for (const QString &radek : soubory.split(", "))
+            QVERIFY(uloz(cesta(radek.section(' ', 0, 0)),
+                         mistnosti.left(radek.section(' ', 1).toInt())));
     }
     static QStringList soubory(QListView *seznam) {
         return qobject_cast<QStringListModel *>(seznam->model())->stringList();
@@ -143,27 +135,62 @@ private slots:
         QVERIFY(!dialog.isVisible() && !promenne.pozadavek_zapsani);
     }
 
-    void cisloMistnosti_data() {
+    void cisla_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<qint64>("pocet"); // rooms in the file
-        QTest::addColumn<int>("cislo");    // the room chosen; 0: none
-        // The last is a fullwidth 2.
-        const std::tuple<const char *, qint64, int> radky[] = {
-            {"\t2\n", 3, 2}, {"1 2", 20, 12}, {"+2", 3, 2},    {"-2", 3, 0}, {"0", 3, 0},
-            {"2.0", 3, 2},   {"2.5", 3, 0},   {"0.2e1", 3, 2}, {"2e", 3, 2}, {"2,9", 3, 2},
-            {"abc", 3, 0},   {"0x2", 3, 0},   {"\uff12", 3, 0}};
-        for (const auto &[text, pocet, cislo] : radky)
-            QTest::addRow("'%s' of %lld", text, pocet) << QString(text) << pocet << cislo;
-        QTest::newRow("1e9") << "1e9" << 10'000'000'000LL << 1'000'000'000;
-        QTest::newRow("2^31") << "2147483648" << 10'000'000'000LL << 0;
+        QTest::addColumn<QString>("pole");   // what a placement box reads; "-": nothing
+        QTest::addColumn<bool>("pozadavek"); // whether the count box asks for a placement
+        QTest::addColumn<int>("mistnost");   // the room of `pocet` the load dialog takes; 0: none
+        QTest::addColumn<qint64>("pocet");
+        struct Radek {
+            const char *text, *pole;
+            bool pozadavek;
+            int mistnost;
+            qint64 pocet = 20;
+        };
+        const Radek radky[] = {{"", "0", false, 0},
+                               {" \t7\n", "7", true, 7},
+                               {"+7", "7", true, 7},
+                               {"-7", "-7", false, 0},
+                               {"0", "0", false, 0},
+                               {"0.5", "0.5", true, 0},
+                               {".5", "0.5", true, 0},
+                               {"7.", "7", true, 7},
+                               {"2.5", "2.5", true, 0},
+                               {"0.2E+2", "20", true, 20},
+                               {"21", "21", true, 0},
+                               {"1e400", "inf", true, 0},
+                               {"1e-400", "0", false, 0},
+                               {"1,5", "-", false, 1},
+                               {"7x", "-", false, 7},
+                               {"x7", "-", false, 0},
+                               {"1 2", "-", false, 12},
+                               {"0x10", "-", false, 0},
+                               {"inf", "-", false, 0},
+                               {"nan", "-", false, 0},
+                               {"1e", "-", false, 1},
+                               {".", "-", false, 0},
+                               {"\u0667", "-", false, 0},
+                               {"\uff17", "-", false, 0},
+                               {"1e9", "1e+09", true, 1'000'000'000, 10'000'000'000},
+                               {"2147483648", "2.14748e+09", true, 0, 10'000'000'000}};
+        for (const Radek &r : radky)
+            QTest::addRow("'%s'", r.text)
+                << QString(r.text) << QString(r.pole) << r.pozadavek << r.mistnost << r.pocet;
     }
-    // The room number is the number the text starts with: blanks anywhere are skipped, ASCII
-    // digits only, "." the decimal point; it must be a whole room of the file.
-    void cisloMistnosti() {
+    // The three readings of a typed number. A placement box holds the whole number or
+    // nothing: ASCII digits, "." the decimal point, blanks only around it; a count asks for a
+    // placement when it is above 0. The load dialog's room is the number the text starts
+    // with, blanks anywhere skipped, and must be a whole room of the file.
+    void cisla() {
         QFETCH(QString, text);
+        QFETCH(QString, pole);
+        QFETCH(bool, pozadavek);
+        QFETCH(int, mistnost);
         QFETCH(qint64, pocet);
-        QFETCH(int, cislo);
-        QCOMPARE(zvolenaMistnost(text, pocet).value_or(0), cislo);
+        const std::optional<double> n = cisloCelehoPole(text);
+        QCOMPARE(n ? QString::number(*n) : "-", pole);
+        QCOMPARE(pocetRozmisteni(text).has_value(), pozadavek);
+        QCOMPARE(zvolenaMistnost(text, pocet).value_or(0), mistnost);
     }
 
     void pripona_data() {
@@ -188,137 +215,93 @@ private slots:
     void nacteni_data() {
         QTest::addColumn<QString>("text"); // typed before the clicks
         QTest::addColumn<QStringList>("kliky");
-        QTest::addColumn<QString>("pocet"); // Label4
-        QTest::addColumn<int>("cislo");     // the room loaded; 0: OK does nothing
+        QTest::addColumn<QByteArray>(
+            "ted"); // what the file clicked last holds at OK; null: as it was
+        QTest::addColumn<QString>("pocet"); // Label4 after OK
+        QTest::addColumn<QString>("nazev"); // popisek after OK, less the padding
+        QTest::addColumn<int>("cislo");     // the room OK loads; 0: none
+        const auto radek = [](const char *tag, const char *text, const QStringList &kliky,
+                              const QByteArray &ted, const char *pocet, const char *nazev,
+                              int cislo) {
+            QTest::newRow(tag) << QString(text) << kliky << ted << QString(pocet) << QString(nazev)
+                               << cislo;
+        };
+        const QByteArray dve = cekane::zaznam("Jedna") + cekane::zaznam("Dva");
+        const QByteArray tri = dve + cekane::zaznam("Tri");
         const QStringList rooms{"ROOMS.DAT"};
-        QTest::newRow("3") << "3" << rooms << "3" << 3;
-        QTest::newRow("za poctem") << "4" << rooms << "3" << 0;
-        QTest::newRow("2abc") << "2abc" << rooms << "3" << 2;
-        QTest::newRow("prázdné") << "" << rooms << "3" << 0;
-        QTest::newRow("pred klikem") << "1" << QStringList() << "" << 0;
-        QTest::newRow("0 B") << "1" << QStringList{"E.DAT"} << "0" << 0;
-        QTest::newRow("po dobrem 1000 B") << "1" << QStringList{"ROOMS.DAT", "B.DAT"} << "" << 0;
-        QTest::newRow("Dat") << "1" << QStringList{"ROOMS.DAT", "ROOMS.Dat"} << "" << 0;
-        QTest::newRow("jina slozka") << "1" << QStringList{"ROOMS.DAT", "hra"} << "" << 0;
-        QTest::newRow("v podslozce") << "2" << QStringList{"hra", "ROOMS.DAT"} << "3" << 2;
+        radek("3", "3", rooms, {}, "3", "Tri", 3);
+        radek("pred klikem", "1", {}, {}, "", "", 0);
+        radek("0 B", "1", {"E.DAT"}, {}, "0", "", 0);
+        radek("po dobrem 1000 B", "1", {"ROOMS.DAT", "B.DAT"}, {}, "", "", 0);
+        radek("Dat", "1", {"ROOMS.DAT", "ROOMS.Dat"}, {}, "", "", 0);
+        radek("jina slozka", "1", {"ROOMS.DAT", "hra"}, {}, "", "", 0);
+        radek("v podslozce", "2", {"hra", "ROOMS.DAT"}, {}, "3", "Dva", 2);
+        // Another program changes the file between the click and OK.
+        radek("room appended", "3", rooms, tri + cekane::zaznam("Ctyri"), "4", "Tri", 3);
+        radek("room 3 replaced", "3", rooms, dve + cekane::zaznam("Jina"), "3", "Jina", 0);
+        radek("cut to 2 rooms", "3", rooms, dve, "2", "", 0);
+        radek("half a room appended", "3", rooms, tri + QByteArray(325, 'x'), "", "", 0);
+        radek("half a room completed", "2", {"B.DAT"}, dve, "2", "Dva", 0);
     }
+    // OK reads the file again, which another program may have changed since it was clicked: the
+    // room is loaded when it is still there under the name shown; otherwise the labels show what
+    // the file holds now and OK does nothing, until it is clicked on what they show.
     void nacteni() {
         QFETCH(QString, text);
         QFETCH(QStringList, kliky);
+        QFETCH(QByteArray, ted);
         QFETCH(QString, pocet);
+        QFETCH(QString, nazev);
         QFETCH(int, cislo);
-        const QString nazev = cislo ? nazev50(QList{"", "Jedna", "Dva", "Tri"}[cislo]) : "";
+        const QString cely = nazev.isEmpty() ? QString() : nazev50(qPrintable(nazev));
         zapis("ROOMS.DAT 1950, ROOMS.Dat 1950, hra/ROOMS.DAT 1950, E.DAT 0, B.DAT 1000");
         promenne.soubor_nacteni = cesta("ROOMS.DAT"); // left from an earlier load
         Nacteni dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         dialog.Text1->setText(text);
-        for (const QString &klik : kliky)
+        for (const QString &klik : kliky) {
             klik == "hra" ? otevriSlozku(dialog.Dir1, klik) : klikni(dialog.File1, klik);
-        QCOMPARE(dialog.Label4->text(), pocet);
-        QCOMPARE(dialog.popisek->text(), nazev);
-        dialog.Text1->clear(); // each keystroke checks the number again
-        QVERIFY(dialog.popisek->text().isEmpty());
-        QTest::keyClicks(dialog.Text1, text);
+            if (klik != kliky.first())
+                continue;
+            dialog.Text1->clear(); // each keystroke checks the number again
+            QVERIFY(dialog.popisek->text().isEmpty());
+            QTest::keyClicks(dialog.Text1, text);
+        }
         QTest::keyClick(dialog.Text1, Qt::Key_Escape); // not the cancel key here
-        QVERIFY(dialog.isVisible());
+        const QString soubor =
+            QDir(dialog.seznamy->cesta()).filePath(kliky.value(kliky.size() - 1));
+        QVERIFY(ted.isNull() || uloz(soubor, ted));
         dialog.Command1->click();
+        QCOMPARE(dialog.Label4->text(), pocet);
+        QCOMPARE(dialog.popisek->text(), cely);
         QCOMPARE(dialog.isVisible(), cislo == 0);
         QCOMPARE(promenne.pozadavek_nacteni, cislo != 0);
-        QCOMPARE(promenne.cislo_mistnosti, cislo);
-        QCOMPARE(promenne.nazev_mistnosti, nazev);
+        if (!cislo && !nazev.isEmpty()) // OK on what the labels show now
+            dialog.Command1->click();
+        QCOMPARE(promenne.pozadavek_nacteni, !nazev.isEmpty());
+        QCOMPARE(promenne.nazev_mistnosti, cely);
+        if (!nazev.isEmpty())
+            QCOMPARE(promenne.soubor_nacteni, soubor);
         if (cislo)
-            QCOMPARE(promenne.soubor_nacteni, QDir(dialog.seznamy->cesta()).filePath("ROOMS.DAT"));
+            QCOMPARE(promenne.cislo_mistnosti, cislo);
         promenne.pozadavek_nacteni = true; // Cancel closes and leaves no request
         dialog.Command2->click();
         QVERIFY(!dialog.isVisible() && !promenne.pozadavek_nacteni);
         Zapsani dalsi; // proposes the file and room loaded
-        QCOMPARE(dalsi.Text1->text(), cislo ? "ROOMS.DAT" : "");
-        QCOMPARE(dalsi.Text2->text(), nazev);
+        QCOMPARE(dalsi.Text1->text(), nazev.isEmpty() ? "" : kliky.last());
+        QCOMPARE(dalsi.Text2->text(), cely);
     }
 
-    void zmenaSouboru_data() {
-        QTest::addColumn<int>("pred");       // bytes of the rooms Jedna, Dva, Tri at the click
-        QTest::addColumn<QByteArray>("ted"); // what the file holds at OK
-        QTest::addColumn<QString>("pocet");  // Label4 after OK
-        QTest::addColumn<QString>("nazev");  // popisek after OK, less the padding
-        QTest::addColumn<bool>("nacte");     // whether OK asks for room 3
-        const auto radek = [](const char *tag, int pred, const QByteArray &ted, const char *pocet,
-                              const char *nazev, bool nacte) {
-            QTest::newRow(tag) << pred << ted << QString(pocet) << QString(nazev) << nacte;
-        };
-        const QByteArray dve = cekane::zaznam("Jedna") + cekane::zaznam("Dva");
-        const QByteArray tri = dve + cekane::zaznam("Tri");
-        radek("room appended", 1950, tri + cekane::zaznam("Ctyri"), "4", "Tri", true);
-        radek("room 3 replaced", 1950, dve + cekane::zaznam("Jina"), "3", "Jina", false);
-        radek("cut to 2 rooms", 1950, dve, "2", "", false);
-        radek("half a room appended", 1950, tri + QByteArray(325, 'x'), "", "", false);
-        radek("half a room completed", 1625, tri, "3", "Tri", false);
-    }
-    // OK reads the file again, which another program may have changed since it was clicked: the
-    // room is loaded when it is still there under the name shown; otherwise the labels show what
-    // the file holds now and OK does nothing, until it is clicked on what they show.
-    void zmenaSouboru() {
-        QFETCH(int, pred);
-        QFETCH(QByteArray, ted);
-        QFETCH(QString, pocet);
-        QFETCH(QString, nazev);
-        QFETCH(bool, nacte);
-        zapis("ROOMS.DAT " + QString::number(pred));
-        Nacteni dialog;
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        klikni(dialog.File1, "ROOMS.DAT");
-        dialog.Text1->setText("3");
-        QFile soubor(cesta("ROOMS.DAT"));
-        QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(ted) == ted.size());
-        soubor.close();
-        dialog.Command1->click();
-        QCOMPARE(dialog.Label4->text(), pocet);
-        QCOMPARE(dialog.popisek->text(), nazev.isEmpty() ? "" : nazev50(qPrintable(nazev)));
-        QCOMPARE(promenne.pozadavek_nacteni, nacte);
-        if (!nacte && !nazev.isEmpty())
-            dialog.Command1->click();
-        QCOMPARE(promenne.pozadavek_nacteni, !nazev.isEmpty());
-        QCOMPARE(promenne.nazev_mistnosti, nazev.isEmpty() ? "" : nazev50(qPrintable(nazev)));
-    }
-
-#ifdef Q_OS_UNIX
-    void znackyVNazvu_data() {
-        QTest::addColumn<int>("cislo");
-        QTest::newRow("bold") << 1;
-        QTest::newRow("an image read from a FIFO") << 2;
-    }
-    // Room names come from other people's files and show as the characters they hold: in bold
-    // they would look different; an image would be read from the file it names, here a FIFO
-    // whose reader waits for a writer (a watcher plays one, and tells).
+    // Room names come from other people's files and show as the characters they hold, not as
+    // markup.
     void znackyVNazvu() {
-        QFETCH(int, cislo);
-        const QStringList nazvy{"<b>Tučně</b>", "<img src=\"" + cesta("roura") + "\">"};
-        const QByteArray roura = QFile::encodeName(cesta("roura"));
-        QCOMPARE(mkfifo(roura.constData(), 0600), 0);
-        const QByteArray data =
-            cekane::zaznam("<b>Tu\xe8n\xec</b>") + cekane::zaznam("<img src=\"" + roura + "\">");
-        QFile soubor(cesta("ZNACKY.DAT"));
-        QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(data) == data.size());
-        soubor.close();
-        std::atomic<bool> cteno = false;
-        const std::jthread hlidac([&](std::stop_token konec) {
-            while (!konec.stop_requested()) {
-                if (const int fd = open(roura.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
-                    cteno = true;
-                    close(fd);
-                }
-                usleep(1000);
-            }
-        });
+        QVERIFY(uloz(cesta("ZNACKY.DAT"), cekane::zaznam("<b>Tu\xe8n\xec</b>")));
         Nacteni dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         klikni(dialog.File1, "ZNACKY.DAT");
-        dialog.Text1->setText(QString::number(cislo));
-        QLabel prosty(nazvy[cislo - 1].leftJustified(50));
+        QLabel prosty(QString("<b>Tučně</b>").leftJustified(50));
         prosty.setTextFormat(Qt::PlainText);
         prosty.setAlignment(dialog.popisek->alignment());
         prosty.setFont(dialog.popisek->font());
@@ -327,11 +310,8 @@ private slots:
         const auto obraz = [](QWidget *w) {
             return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
         };
-        const QImage videno = obraz(dialog.popisek);
-        QVERIFY(!cteno);
-        QCOMPARE(videno, obraz(&prosty));
+        QCOMPARE(obraz(dialog.popisek), obraz(&prosty));
     }
-#endif
 
     // All files sorted whatever the case, and the folders, but not the hidden ones; a keyboard
     // move is a file click.

@@ -146,23 +146,16 @@ struct Ridic {
 class TestE2e : public QObject {
     Q_OBJECT
 private slots:
-    // One session: the title; F1 and F12 open the information windows and a click closes each.
-    // The blue wall chosen in the palette is painted along a stroke (a cell per tick as the
-    // pointer passes), erased in one cell with Shift held, then all cleared; the vinula and a
-    // food item painted; F2 writes exactly that room into a new file. After Clear, F3 loads it
-    // back; twelve walls scattered at random land on free cells; Ctrl+M draws the grid lines
-    // over them; Ctrl+U quits.
+    // One session: the title. The blue wall chosen in the palette is painted along a stroke (a cell
+    // per tick as the pointer passes), erased in one cell with Shift held, then all cleared; the
+    // vinula and a food item painted; F2 writes exactly that room into a new file. After Clear, F3
+    // loads it back; twelve walls scattered at random land on free cells; Ctrl+M draws the grid
+    // lines over them; Ctrl+U quits.
     void sezeni() {
         QTemporaryDir slozka;
         Ridic r;
         QVERIFY(slozka.isValid() && r.spust(slozka.path()));
         QCOMPARE(xdo({"getwindowname", r.hlavni}), QStringLiteral("Vinula - editor místností"));
-        najed(geometrie(r.otevri("F1", "^Popis editoru$")).topLeft() + QPoint(300, 100),
-              {"click", "1"});
-        QVERIFY(zavreno("^Popis editoru$"));
-        najed(geometrie(r.otevri("F12", "^O aplikaci$")).topLeft() + QPoint(300, 150),
-              {"click", "3"});
-        QVERIFY(zavreno("^O aplikaci$"));
 
         QVERIFY(r.zvol(4, 0, 52));
         QByteArray m(600, 0);

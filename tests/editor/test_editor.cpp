@@ -3,6 +3,7 @@
 
 #include "../cekane.h"
 #include "../modalni.h"
+#include "../soubor.h"
 #include "dialogs/nacteni.h"
 #include "dialogs/seznamy.h"
 #include "items/predmety.h"
@@ -29,16 +30,6 @@ using cekane::mistnost;
 using cekane::plocha;
 
 namespace {
-
-void zapis(const QString &cesta, const QByteArray &data) {
-    QFile soubor(cesta);
-    QVERIFY(soubor.open(QIODevice::WriteOnly) && soubor.write(data) == data.size());
-}
-
-QByteArray precti(const QString &cesta) {
-    QFile soubor(cesta);
-    return soubor.open(QIODevice::ReadOnly) ? soubor.readAll() : QByteArray();
-}
 
 // One tick; the text of the warning box it raised, answered by a watcher.
 QString tikSVarovanim(Editor &editor, int cekani = 5000) {
@@ -183,7 +174,7 @@ private slots:
         const QByteArray obsah = QByteArray(650, 100) +
                                  cekane::zaznam("Druha", {{0, 5, 1}, {7, 2, 20}}) +
                                  cekane::zaznam("Treti");
-        zapis(soubor, obsah);
+        QVERIFY(uloz(soubor, obsah));
         e->mrizka->trigger();
         e->mistnost.nastav(-1, -1, 9);
         e->vykresliBunku(7, 2, 51); // stray pixels the load must clear; 20 has no picture
@@ -230,19 +221,6 @@ private slots:
         QCOMPARE(promenne.nazev_mistnosti, QString(nacteni ? "Druha" : "Treti").leftJustified(50));
         QCOMPARE(promenne.nazev_souboru, "<b>R.DAT");
         QCOMPARE(tikSVarovanim(*e, 100), QString());
-    }
-    // Placement first: had the painting run first, the placement's refresh would line the vinula.
-    void rozmisteniPredMalovanim() {
-        e->mrizka->trigger();
-        promenne.predmet = 1;
-        promenne.pocet = QStringLiteral("1");
-        promenne.radek_od = promenne.radek_do = promenne.sloupec_od = promenne.sloupec_do = "5";
-        e->leve_tlacitko = true;
-        e->plocha_MouseMove({}, {}, 10, 65);
-        e->Timer1_Timer();
-        QImage o = plocha(mistnost({{5, 5, 1}, {0, 3, 1}}), true);
-        cekane::bunka(o, 0, 3, 1);
-        QVERIFY(e->mistnost == mistnost({{5, 5, 1}, {0, 3, 1}}) && obraz() == o);
     }
     void paleta_data() {
         QTest::addColumn<QPoint>("bod");
@@ -303,30 +281,9 @@ private slots:
         QCOMPARE(e->windowTitle(),
                  "Vinula - editor místností, řádek 7, sloupec 8, domino nastojato");
     }
-    // A held button paints its cell on each tick and nothing else; a fast move skips cells. The
-    // release of any button ends the stroke.
-    void drzeni() {
-        promenne.predmet = 52;
-        mys(QTest::MouseMove, stred({3, 4}));
-        mys(QTest::MousePress, stred({3, 4}));
-        QVERIFY(jako(Mistnost())); // the press alone paints nothing
-        e->Timer1_Timer();
-        e->mistnost.nastav(3, 4, 0); // spoilt, so that the next tick must paint it again
-        e->vykresliBunku(3, 4, 100);
-        e->Timer1_Timer();
-        QVERIFY(jako(mistnost({{3, 4, 52}})));
-        for (int cx = 4; cx <= 6; ++cx)
-            mys(QTest::MouseMove, stred({cx, 4}));
-        e->Timer1_Timer();
-        QVERIFY(jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
-        mys(QTest::MouseClick, stred({6, 4}), Qt::MiddleButton);
-        mys(QTest::MouseMove, stred({8, 4}));
-        e->Timer1_Timer();
-        QVERIFY(jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
-    }
     // Grid on: painting refreshes the grid, then draws a vinula, which goes only onto the
-    // outermost cells; erasing does not refresh. Shift, seen before the control with the focus
-    // (which takes it), erases and keeps item and name.
+    // outermost cells, after any placement of the same tick; erasing does not refresh. Shift, seen
+    // before the control with the focus (which takes it), erases and keeps item and name.
     void mrizkaAShift() {
         auto *pole = new QKeySequenceEdit(e->centralWidget());
         pole->setGeometry(0, 0, 5, 5); // clear of the surface
@@ -337,9 +294,14 @@ private slots:
         promenne.predmet = 52;
         namaluj({3, 4});
         promenne.predmet = 1;
-        for (const QPoint bunka : {QPoint(5, 0), {0, 7}, {29, 12}, {14, 19}, {1, 1}, {28, 18}})
+        for (const QPoint bunka : {QPoint(5, 0), {0, 7}, {29, 12}, {1, 1}, {28, 18}})
             namaluj(bunka);
-        Mistnost m = mistnost({{3, 4, 52}, {5, 0, 1}, {0, 7, 1}, {29, 12, 1}, {14, 19, 1}});
+        // A placement in the same tick goes first: its refresh would line the vinula painted.
+        promenne.pocet = "1";
+        promenne.radek_od = promenne.radek_do = promenne.sloupec_od = promenne.sloupec_do = "5";
+        namaluj({14, 19});
+        Mistnost m =
+            mistnost({{3, 4, 52}, {5, 0, 1}, {0, 7, 1}, {29, 12, 1}, {14, 19, 1}, {5, 5, 1}});
         QImage o = plocha(m, true);
         cekane::bunka(o, 14, 19, 1); // after the last refresh
         QVERIFY(e->mistnost == m);
@@ -356,27 +318,41 @@ private slots:
         m.nastav(3, 4, 0);
         QCOMPARE(obraz(), plocha(m, true));
     }
-    void prerusenyTah_data() {
-        QTest::addColumn<QString>("prikaz");
+    void tah_data() {
+        QTest::addColumn<QString>("prikaz"); // whose modal window ends the stroke; none: a button
+        QTest::newRow("middle button") << QString();
         for (const char *prikaz : {"nacist", "ulozit", "rozmistit", "popis", "oaplikaci"})
             QTest::newRow(prikaz) << QString(prikaz);
     }
-    // A modal window opened while the left button is held gets the release: the stroke is over,
-    // and a move with no button held after the window has closed paints nothing.
-    void prerusenyTah() {
+    // A held button paints its cell on each tick and nothing else; a fast move skips cells. The
+    // release of any button ends the stroke; so does a modal window opened meanwhile, which
+    // gets the release: a move with no button held afterwards paints nothing.
+    void tah() {
         QFETCH(QString, prikaz);
         promenne.predmet = 52;
         mys(QTest::MouseMove, stred({3, 4}));
         mys(QTest::MousePress, stred({3, 4}));
+        QVERIFY(jako(Mistnost())); // the press alone paints nothing
         e->Timer1_Timer();
+        e->mistnost.nastav(3, 4, 0); // spoilt, so that the next tick must paint it again
+        e->vykresliBunku(3, 4, 100);
+        e->Timer1_Timer();
+        QVERIFY(jako(mistnost({{3, 4, 52}})));
+        for (int cx = 4; cx <= 6; ++cx)
+            mys(QTest::MouseMove, stred({cx, 4}));
+        e->Timer1_Timer();
+        QVERIFY(jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
         const auto pust = [](QWidget *okno) {
             QTest::mouseRelease(okno, Qt::LeftButton, {}, QPoint(1, 1));
             okno->close();
         };
-        QVERIFY(sModalnimOknem([&] { e->findChild<QAction *>(prikaz)->trigger(); }, pust));
-        mys(QTest::MouseMove, stred({6, 4}));
+        if (prikaz.isEmpty())
+            mys(QTest::MouseClick, stred({6, 4}), Qt::MiddleButton);
+        else
+            QVERIFY(sModalnimOknem([&] { e->findChild<QAction *>(prikaz)->trigger(); }, pust));
+        mys(QTest::MouseMove, stred({8, 4}));
         e->Timer1_Timer();
-        QVERIFY(!e->leve_tlacitko && jako(mistnost({{3, 4, 52}})));
+        QVERIFY(!e->leve_tlacitko && jako(mistnost({{3, 4, 52}, {6, 4, 52}})));
     }
     void mimoPlochu_data() {
         QTest::addColumn<QPoint>("bod");

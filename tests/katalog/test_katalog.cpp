@@ -1,7 +1,6 @@
 #include "../cekane.h"
 #include "items/katalog.h"
 #include "items/obrazky.h"
-#include "main/kresleni.h"
 
 #include <QSet>
 #include <QTest>
@@ -32,48 +31,22 @@ class TestKatalog : public QObject {
     Q_OBJECT
 private slots:
     // Every code from 0 to 255: its name exactly as worded, or none for a code that is no
-    // item, and the picture it is drawn with, the one from its file.
+    // item, and the picture it is drawn with, the one from its file. Each of the 74 items and
+    // the unknown code has a picture of its own; free floor's is black.
     void kody() {
         QCOMPARE(std::size(nazvy), std::size_t(74));
         int dalsi = 0;
+        QSet<QByteArray> ruzne;
         for (int kod = 0; kod < 256; ++kod) {
             const bool predmet = kod <= 1 || (kod >= 50 && kod <= 58) || (kod >= 100 && kod <= 162);
             QCOMPARE(katalog::nazev(kod), predmet ? QString::fromUtf8(nazvy[dalsi++]) : QString());
             QCOMPARE(katalog::jePredmet(kod), predmet);
-            const QImage *obrazek = obrazky::proKod(kod);
-            QCOMPARE(obrazek ? *obrazek : QImage(), cekane::obrazek(kod));
-        }
-    }
-
-    // A full redraw of a room holding every code over the grid: each picture covers exactly
-    // its cell and the grid lines along its left and top edges; codes 2..49 leave the cell as
-    // it was. Nothing is drawn for the ring.
-    void prekresleni() {
-        Mistnost mistnost;
-        for (int x = 0; x < 30; ++x)
-            for (int y = 0; y < 20; ++y)
-                mistnost.nastav(x, y, Kod((20 * x + y) % 256));
-        QImage plocha = kresleni::novaPlocha();
-        kresleni::nakresliMrizku(plocha);
-        QImage cekana = cekane::plocha(Mistnost(), true);
-        QCOMPARE(plocha, cekana);
-        kresleni::prekreslit(plocha, mistnost);
-        for (int x = 0; x < 30; ++x)
-            for (int y = 0; y < 20; ++y)
-                cekane::bunka(cekana, x, y, mistnost.bunka(x, y));
-        QCOMPARE(plocha, cekana);
-        for (const QPoint kruh : {QPoint(-1, 5), QPoint(30, 0), QPoint(4, -1), QPoint(29, 20)})
-            kresleni::vykresliBunku(plocha, kruh.x(), kruh.y(), 100);
-        QCOMPARE(plocha, cekana);
-    }
-
-    // Each of the 74 items and the unknown code has a picture of its own; free floor's is black.
-    void obrazkyRuzne() {
-        QSet<QByteArray> ruzne;
-        for (int kod = 0; kod < 256; ++kod)
-            if (const QImage *o = obrazky::proKod(kod); o && o->size() == QSize(20, 20))
+            const QImage *o = obrazky::proKod(kod);
+            QCOMPARE(o ? *o : QImage(), cekane::obrazek(kod));
+            if (o && o->size() == QSize(20, 20))
                 ruzne.insert(
                     QByteArray(reinterpret_cast<const char *>(o->constBits()), o->sizeInBytes()));
+        }
         QCOMPARE(ruzne.size(), 75);
         QImage cerny(20, 20, QImage::Format_RGB32);
         cerny.fill(cekane::cerna);
