@@ -166,6 +166,39 @@ private slots:
         QVERIFY2(prokazano, "the program was always done first");
     }
 
+    // A program that appends without a lock writes in the middle of the
+    // tool's append, which then fails at its file-size limit: cutting the
+    // file back would take the other's bytes too, so it stays as it is and
+    // the message says so.
+    void ciziBajtyZustanou() {
+        bool prokazano = false;
+        for (int kolo = 0; kolo < 20 && !prokazano; ++kolo) {
+            QVERIFY(uloz(cesta(u"T.DAT"_s), puvodni));
+            QProcess proces;
+            spust(
+                proces, slozka,
+                {u"vyjmout"_s, u"VELKY.DAT"_s, u"1-100000"_s, u"-o"_s, u"T.DAT"_s, u"--pripojit"_s},
+                650 * 60000);
+            QVERIFY(proces.waitForStarted());
+            while (bezi(proces) && QFileInfo(cesta(u"T.DAT"_s)).size() == 650 * 2)
+                QTest::qSleep(0);
+            QFile jiny(cesta(u"T.DAT"_s));
+            prokazano = bezi(proces) && jiny.open(QIODevice::Append) && jiny.write("jiny") == 4;
+            jiny.close();
+            QVERIFY(proces.state() == QProcess::NotRunning || proces.waitForFinished(60000));
+            if (!prokazano)
+                continue;
+            QCOMPARE(proces.exitCode(), 2);
+            QCOMPARE(QString::fromUtf8(proces.readAllStandardError()),
+                     u"vinula-mistnosti: T.DAT: chyba při zápisu: soubor by přerostl největší "
+                     "dovolenou velikost; soubor mezitím změnil jiný program, a tak se nevrátil "
+                     "na původní délku\n"_s);
+            const QByteArray vysledek = precti(cesta(u"T.DAT"_s));
+            QVERIFY(vysledek.startsWith(puvodni) && vysledek.contains("jiny"));
+        }
+        QVERIFY2(prokazano, "the program was always done first");
+    }
+
     // Another program holds the file (as an append does): the tool says it
     // waits and writes nothing meanwhile. Once the other is done, its room
     // stays and the tool's rooms follow it; a stop signal while waiting
