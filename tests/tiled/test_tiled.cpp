@@ -76,12 +76,12 @@ QByteArray sKody(QByteArray r, int y, bool vKatalogu) {
 
 // The rooms: every catalogue item in room 1, whose name XML must escape;
 // every code outside the catalogue in room 2, whose name has a line break
-// and whose vinula is in the last cell; a name of exactly 50 characters in
-// room 3. Names in Windows-1250.
+// and whose vinula is in the last cell; a name of exactly 50 characters and
+// a wall in the first cell in room 3. Names in Windows-1250.
 const QByteArray r1 = sKody(zaznam("Jeskyn\xEC \"a\" <b> & \xF8", {{0, 5, 1}}), 1, true);
 const QByteArray r2 = sKody(zaznam("Ciz\xED\n", {{29, 19, 1}, {10, 10, 100}}), 2, false);
 const QByteArray r3 =
-    zaznam("Sklep \x9E\x61" + QByteArray(41, 'x') + '!', {{14, 0, 1}, {3, 4, 111}, {4, 4, 55}});
+    zaznam("Sklep \x9E\x61" + QByteArray(41, 'x') + '!', {{14, 0, 1}, {3, 4, 111}, {0, 0, 55}});
 const QByteArray hra = r1 + r2 + r3;
 
 // GIDs by the palette's layout, one tileset of 15 columns from GID 1: the
@@ -357,17 +357,22 @@ private slots:
                 u"dlaždice na (3, 4) (č. 1 sady „vinula.tsx“) nemá vlastnost „kod“, nepatří "
                 "žádnému předmětu"_s,
                 u"dlaždice na (3, 4) leží za koncem sady „vinula.tsx“, která má 105 dlaždic"_s});
+        // Each of the four flag bits alone.
         spatne(
-            "převrácená", {vBunce34(0x80000000u | gidZdi52)},
+            "převrácená",
+            {vBunce34(0x80000000u | gidZdi52), vBunce34(0x40000000u | gidZdi52),
+             vBunce34(0x20000000u | gidZdi52), vBunce34(0x10000000u | gidZdi52)},
             {u"dlaždice na (3, 4) je otočená nebo převrácená; předměty mají jen jednu podobu"_s});
         spatne("data",
                {sDaty(m1, u" encoding=\"base64\" compression=\"zstd\""_s, "KLUv/QBYAQA="),
                 sDaty(m1, u" encoding=\"base64\" compression=\"zlib\""_s, "eJxjZGBg"),
-                nahrad(m1, "\n</data>", ",13\n</data>")},
+                nahrad(m1, "\n</data>", ",13\n</data>"),
+                nahrad(sDaty(m1, gidy(m1), u"xml"_s), "<tile gid=\"13\"/></data>", "</data>")},
                {u"data vrstvy jsou komprimovaná zstd, to vinula-mistnosti neumí; v Tiledu "
                 "zvolte ve vlastnostech mapy jiný formát vrstvy (Tile Layer Format), např. CSV"_s,
                 u"komprimovaná data vrstvy jsou poškozená nebo neúplná"_s,
-                u"vrstva má víc než 600 dlaždic, místnost 30 × 20 jich má 600"_s});
+                u"vrstva má víc než 600 dlaždic, místnost 30 × 20 jich má 600"_s,
+                u"vrstva má 599 dlaždic, místnost 30 × 20 jich má 600"_s});
         spatne("JSON",
                {QString::fromUtf8(tmj).remove(QRegularExpression(u", \\d+(?=\\])"_s)).toUtf8(),
                 nahrad(tmj, "\"string\"", "\"int\"")},
@@ -379,8 +384,13 @@ private slots:
                 nahrad(m1, "value=\"Jesky", "value=\"a\xE4\xB8\xAD\" x=\"")},
                {u"název místnosti má 51 znaků, vejde se nejvýš 50"_s,
                 u"název místnosti obsahuje znak „中“, který Windows-1250 nezná"_s});
-        spatne("vinula uvnitř", {sBunkami(m3, {{14, 0, 0}, {5, 5, gidVinuly}})},
-               {u"vinula na (5, 5) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s});
+        // The vinula next to the edge, at each of its four bounds.
+        spatne(
+            "vinula uvnitř",
+            {sBunkami(m3, {{14, 0, 0}, {1, 18, gidVinuly}}),
+             sBunkami(m3, {{14, 0, 0}, {28, 1, gidVinuly}})},
+            {u"vinula na (1, 18) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s,
+             u"vinula na (28, 1) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s});
         // Nothing is appended, not even the good map's room; nor is a room
         // file overwritten.
         radek("připojit chybnou a dobrou", {{u"m.tmx"_s, sBunkami(m1, {{0, 5, 0}})}},
