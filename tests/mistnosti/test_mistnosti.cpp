@@ -174,10 +174,7 @@ private slots:
         spatne("přebývá argument", "obrazek A.DAT 1 2\x1b[2J -o m.png",
                "přebývá argument „2?[2J“" + napoveda("obrazek "));
 
-        // Of the help and the version, how the output begins.
-        vypis("nápověda", "--help", 0, "Použití: vinula-mistnosti PŘÍKAZ [VOLBY] ARGUMENTY…");
-        vypis("nápověda příkazu", "vyjmout A.DAT -h", 0,
-              "Použití: vinula-mistnosti vyjmout SOUBOR ČÍSLA -o NOVÝ.DAT [--pripojit]");
+        // Of the version, how the output begins.
         vypis("verze", "--version", 0, "vinula-mistnosti ");
         spatne("chybí příkaz", "", "chybí příkaz" + napoveda(""));
         spatne("neznámý příkaz", "smazat", "neznámý příkaz „smazat“" + napoveda(""));
@@ -230,6 +227,8 @@ private slots:
         const QString velikost = "soubor by přerostl největší dovolenou velikost";
         vypis("kontrola do plného", "kontrola A.DAT", 2, {}, zapis + "na disku není místo\n",
               Ven::plny);
+        vypis("seznam do zavřeného", "seznam A.DAT", 2, {}, zapis + "kanál je zavřený\n",
+              Ven::zavreny);
         QTest::newRow("zavřený výstup") << Pripad{"vyjmout A.DAT 1 -o N.DAT",
                                                   2,
                                                   {},
@@ -278,6 +277,37 @@ private slots:
         QCOMPARE(beh.chyby, pripad.chyby);
         QCOMPARE(beh.kod, pripad.kod);
         QCOMPARE(obsah(slozka), cekane);
+    }
+
+    // Every sub-command's help in both forms, and the output option of every
+    // sub-command that writes in each of the four forms its help gives.
+    void volby_data() {
+        QTest::addColumn<QString>("prikaz");
+        QTest::addColumn<QString>("vystup"); // the file or folder made, or how the help begins
+        for (const char *jmeno :
+             {"seznam", "kontrola", "obrazek", "vyjmout", "do-tiled", "z-tiled", ""})
+            for (const char *volba : {"-h", "--help"})
+                QTest::addRow("%s %s", jmeno, volba)
+                    << QString::fromUtf8(jmeno) + ' ' + volba
+                    << u"Použití: vinula-mistnosti "_s + (*jmeno ? jmeno : "PŘÍKAZ") + ' ';
+        for (const char *zaklad :
+             {"obrazek A.DAT 1", "vyjmout A.DAT 6,1", "do-tiled A.DAT 1", "z-tiled mapy/0001.tmx"})
+            for (const char *forma : {"-o V", "-oV", "--vystup V", "--vystup=V"})
+                QTest::addRow("%s %s", zaklad, forma)
+                    << QString::fromUtf8(zaklad) + ' ' + forma << u"V"_s;
+    }
+    void volby() {
+        QFETCH(QString, prikaz);
+        QFETCH(QString, vystup);
+        if (prikaz.startsWith(u"z-tiled") && vystup == u"V")
+            QCOMPARE(spust(slozka, u"do-tiled A.DAT 1 -o mapy"_s).kod, 0);
+        const Beh beh = spust(slozka, prikaz);
+        QCOMPARE(beh.chyby, QString());
+        QCOMPARE(beh.kod, 0);
+        if (vystup == u"V")
+            QVERIFY(QFileInfo::exists(cesta(vystup)));
+        else
+            QVERIFY2(beh.ven.startsWith(vystup), qPrintable(beh.ven));
     }
 
     // The same list as JSON, compared as data with one written by hand; the

@@ -102,19 +102,24 @@ private slots:
                 QFile::link(adresar.filePath(u"VELKY.DAT"_s), cesta(u"VELKY.DAT"_s)));
     }
 
-    // A stop signal, or another program creating the output, while the
-    // rooms are being written: an append is cut back to the old length, a
-    // new file never appears (the other program's stays) and no temporary
-    // file is left. When the tool was done first, the round proves nothing
-    // and runs again.
+    // A stop signal, a file-size limit (ulimit -f) reached part way, or
+    // another program creating the output, while the rooms are being written: an append is cut back
+    // to the old length, a new file never appears (the other program's stays) and no temporary file
+    // is left. When the tool was done first, the round proves nothing and runs again.
     void preruseni_data() {
-        QTest::addColumn<int>("signal"); // 0: another program creates N.DAT
+        // 0: another program creates N.DAT; SIGXFSZ: the limit, which the
+        // tool's own writes reach.
+        QTest::addColumn<int>("signal");
         QTest::addColumn<QString>("cil");
         QTest::addColumn<QString>("chyba"); // how the message begins
         QTest::newRow("Ctrl+C, připojení") << SIGINT << "T.DAT"
                                            << "přerušeno signálem SIGINT (Ctrl+C)";
         QTest::newRow("SIGTERM, připojení") << SIGTERM << "T.DAT"
                                             << "přerušeno signálem SIGTERM";
+        QTest::newRow("ulimit -f, připojení")
+            << SIGXFSZ << "T.DAT"
+            << "chyba při zápisu: soubor by přerostl největší dovolenou velikost; soubor "
+               "zůstal, jak byl\n";
         QTest::newRow("zavřený terminál, nový") << SIGHUP << "N.DAT"
                                                 << "přerušeno signálem SIGHUP (terminál se zavřel)";
         QTest::newRow("výstup mezitím vznikl")
@@ -134,7 +139,7 @@ private slots:
             QFile::remove(cesta(u"N.DAT"_s));
             QVERIFY(uloz(cesta(u"T.DAT"_s), puvodni));
             QProcess proces;
-            spust(proces, slozka, argumenty);
+            spust(proces, slozka, argumenty, signal == SIGXFSZ ? 650 * 50000 : -1);
             QVERIFY(proces.waitForStarted());
             // Written into, but not done.
             while (bezi(proces) && (cil == u"T.DAT" ? QFileInfo(cesta(cil)).size() == 650 * 2
@@ -144,8 +149,8 @@ private slots:
             if (signal == 0) // another program's file, made while the tool still writes
                 prokazano = bezi(proces) && jiny.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
                             jiny.write("jiny") == 4;
-            else if (const pid_t pid = pid_t(proces.processId()); pid > 0) // never the group
-                ::kill(pid, signal);
+            else if (const pid_t pid = pid_t(proces.processId()); pid > 0 && signal != SIGXFSZ)
+                ::kill(pid, signal); // never pid 0, the test's own group
             jiny.close();
             QVERIFY(proces.state() == QProcess::NotRunning || proces.waitForFinished(60000));
             if (signal != 0)
