@@ -703,8 +703,7 @@ std::optional<QByteArray> Ctenar::mistnost(const QString &cesta, QString *duvod)
         return odmitni(duvod, proc);
     for (int x = 0; x < Mistnost::sirka; ++x)
         for (int y = 0; y < Mistnost::vyska; ++y)
-            if (katalog::jeVinula(mistnost.bunka(x, y)) && x > 0 && y > 0 &&
-                x < Mistnost::sirka - 1 && y < Mistnost::vyska - 1)
+            if (katalog::jeVinula(mistnost.bunka(x, y)) && !Mistnost::naOkraji(x, y))
                 return odmitni(duvod, QStringLiteral("vinula na (%1, %2) není na okraji plochy; "
                                                      "editor ji dovolí jen na krajní buňky")
                                           .arg(x)

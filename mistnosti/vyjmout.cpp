@@ -95,11 +95,10 @@ int zapisMistnosti(const Prikaz &prikaz, const Kanaly &kanaly, qint64 pocet, con
     Kopie kopie = Kopie::hotovo;
     QString duvodCteni;
     if (!prikaz.pripojit) {
-        if (const QString zabrany = zabranyVystup(prikaz.vystup); !zabrany.isEmpty()) {
-            const bool existuje = platforma::chybaCesty(prikaz.vystup) == 0;
-            ohlas(kanaly, vystup,
-                  existuje ? zabrany + QStringLiteral("; připojit k němu lze volbou --pripojit")
-                           : zabrany);
+        if (const QString zabrany = zabranyVystup(
+                prikaz.vystup, QStringLiteral("; připojit k němu lze volbou --pripojit"));
+            !zabrany.isEmpty()) {
+            ohlas(kanaly, vystup, zabrany);
             return chybnyVstup;
         }
         const bool ok = zapisNovy(

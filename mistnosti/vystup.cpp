@@ -30,10 +30,10 @@ QString proUzivatele(const QString &cesta) {
     return naRadek(QDir::toNativeSeparators(cesta));
 }
 
-QString zabranyVystup(const QString &cesta) {
+QString zabranyVystup(const QString &cesta, const QString &kdyzExistuje) {
     const int chyba = platforma::chybaCesty(cesta);
     if (chyba == 0)
-        return QStringLiteral("výstupní soubor už existuje a nepřepíše se");
+        return QStringLiteral("výstupní soubor už existuje a nepřepíše se") + kdyzExistuje;
     if (chyba == ENOENT)
         return {};
     return chyby::popis(chyba, cesta);
@@ -71,22 +71,15 @@ std::unique_ptr<QFile> docasnySoubor(const QString &cesta, QString *duvod) {
 } // namespace
 
 bool zapisVse(QIODevice &soubor, QByteArrayView data, QString *duvod) {
-    qint64 hotovo = 0;
-    while (hotovo < data.size()) {
-        if (const int signal = prerusujiciSignal()) {
-            if (duvod)
-                *duvod = nevznikl(popisPreruseni(signal));
-            return false;
-        }
-        // A short write alone does not tell why; the next one does.
-        const qint64 kus = soubor.write(data.data() + hotovo, data.size() - hotovo);
-        if (kus <= 0) {
-            if (duvod)
-                *duvod = nevznikl(QStringLiteral("zápis se nezdařil: %1")
-                                      .arg(chyby::popis(platforma::posledniChyba())));
-            return false;
-        }
-        hotovo += kus;
+    if (const int signal = prerusujiciSignal()) {
+        if (duvod)
+            *duvod = nevznikl(popisPreruseni(signal));
+        return false;
+    }
+    if (const int chyba = platforma::zapisVse(soubor, data); chyba != 0) {
+        if (duvod)
+            *duvod = nevznikl(QStringLiteral("zápis se nezdařil: %1").arg(chyby::popis(chyba)));
+        return false;
     }
     return true;
 }

@@ -31,8 +31,8 @@ QString proUzivatele(const QString &cesta);
 
 // Why an output file may not be created, or an empty text: it must not
 // exist, not even as a dangling link, and its name must be one the system
-// can look up.
-QString zabranyVystup(const QString &cesta);
+// can look up. `kdyzExistuje` follows the reason when the file exists.
+QString zabranyVystup(const QString &cesta, const QString &kdyzExistuje = {});
 
 // Creates a file that appears whole or not at all: `zapis` writes into a
 // temporary file beside it, which takes the name only when all went well and

@@ -69,8 +69,7 @@ void Editor::blokMalovani() {
         return;
     }
     const int predmet = promenne.predmet;
-    const bool okraj = cx == 0 || cx == Mistnost::sirka - 1 || cy == 0 || cy == Mistnost::vyska - 1;
-    if (katalog::jeVinula(predmet) && !okraj)
+    if (katalog::jeVinula(predmet) && !Mistnost::naOkraji(cx, cy))
         return;
     mistnost.nastav(cx, cy, static_cast<Kod>(predmet));
     // The order is deliberate: any other item is drawn before the refresh and gets its grid

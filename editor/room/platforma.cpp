@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 
 #include <cerrno>
 
@@ -17,6 +18,22 @@ namespace vinula::platforma {
 
 int posledniChyba() {
     return errno;
+}
+
+int zapisVse(QIODevice &zarizeni, QByteArrayView data, qint64 *zapsano) {
+    qint64 hotovo = 0;
+    int chyba = 0;
+    while (hotovo < data.size()) {
+        const qint64 kus = zarizeni.write(data.data() + hotovo, data.size() - hotovo);
+        if (kus <= 0) {
+            chyba = errno != 0 ? errno : EIO;
+            break;
+        }
+        hotovo += kus;
+    }
+    if (zapsano)
+        *zapsano = hotovo;
+    return chyba;
 }
 
 #ifdef Q_OS_UNIX

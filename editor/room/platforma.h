@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+
+class QIODevice;
 
 // The few file-system calls that differ between systems, each behind one
 // function with a fallback where a system lacks the call.
@@ -34,5 +37,10 @@ int chybaCesty(const QString &cesta);
 
 // The system's error number of the last failed call.
 int posledniChyba();
+
+// Writes all of `data` to the device: 0, or the system's error number of
+// the write that failed (a short write alone does not tell why; the next one
+// does). *zapsano gets the bytes written either way.
+int zapisVse(QIODevice &zarizeni, QByteArrayView data, qint64 *zapsano = nullptr);
 
 } // namespace vinula::platforma

@@ -29,6 +29,9 @@ QString kratsiSoubor() {
 QString chybaCteni() {
     return QStringLiteral("chyba při čtení souboru");
 }
+QString obsazenySoubor() {
+    return QStringLiteral("do souboru právě zapisuje jiný program; zkuste to znovu za chvíli");
+}
 QString chybaZapisu(int cislo) {
     return QStringLiteral("chyba při zápisu: %1").arg(chyby::popis(cislo));
 }
@@ -202,10 +205,6 @@ QByteArray zaznam(const QString &nazev, const Mistnost &mistnost) {
     return data;
 }
 
-QString obsazenySoubor() {
-    return QStringLiteral("do souboru právě zapisuje jiný program; zkuste to znovu za chvíli");
-}
-
 bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
                     QString *duvod) {
     Pripojeni pripojeni(cesta);
@@ -217,7 +216,7 @@ Pripojeni::Pripojeni(const QString &cesta) : cesta_(cesta) {}
 
 Pripojeni::~Pripojeni() {
     if (soubor_ && !hotovo_)
-        vrat({}, nullptr);
+        vzdej({}, nullptr);
 }
 
 bool Pripojeni::otevri(QString *duvod, const std::function<bool()> &cekej) {
@@ -279,19 +278,13 @@ bool Pripojeni::zapis(QByteArrayView data, QString *duvod) {
         nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
         return false;
     }
-    // Written until all is down or the system says why not: a short write
-    // alone does not tell.
-    qint64 hotovo = 0;
-    while (hotovo < data.size()) {
-        const qint64 kus = soubor_->write(data.data() + hotovo, data.size() - hotovo);
-        if (kus <= 0) {
-            vrat(chybaZapisu(platforma::posledniChyba()), duvod);
-            return false;
-        }
-        hotovo += kus;
-        zapsano_ += kus;
-    }
-    return true;
+    qint64 kus = 0;
+    const int chyba = platforma::zapisVse(*soubor_, data, &kus);
+    zapsano_ += kus;
+    if (chyba == 0)
+        return true;
+    vzdej(chybaZapisu(chyba), duvod);
+    return false;
 }
 
 bool Pripojeni::dokonci(QString *duvod) {
@@ -299,24 +292,28 @@ bool Pripojeni::dokonci(QString *duvod) {
         nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
         return false;
     }
-    hotovo_ = true;
     // Closing also lets the lock go.
     soubor_->close();
     // Some file systems (network drives) report a failed write only on close;
     // the file is then cut back as the lock is taken again.
-    if (soubor_->error() == QFileDevice::NoError)
+    if (soubor_->error() == QFileDevice::NoError) {
+        hotovo_ = true;
         return true;
+    }
     if (!soubor_->open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
         platforma::zamkni(soubor_->handle()) != platforma::Zamek::zamceno) {
+        hotovo_ = true;
         nastavDuvod(duvod, QStringLiteral("zápis se nepodařilo dokončit a soubor nelze vrátit "
                                           "na původní délku"));
         return false;
     }
-    vrat(QStringLiteral("zápis se nepodařilo dokončit"), duvod);
+    vzdej(QStringLiteral("zápis se nepodařilo dokončit"), duvod);
     return false;
 }
 
-void Pripojeni::vrat(const QString &proc, QString *duvod) {
+void Pripojeni::vzdej(const QString &proc, QString *duvod) {
+    if (!soubor_ || hotovo_)
+        return;
     hotovo_ = true;
     // Still locked: nobody who appends the same way wrote meanwhile. Bytes
     // beyond ours come from a program that does not lock, and stay.

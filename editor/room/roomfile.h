@@ -70,9 +70,6 @@ QByteArray zaznam(const QString &nazev, const Mistnost &mistnost);
 bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &mistnost,
                     QString *duvod = nullptr);
 
-// Why an append was refused because another program holds the file.
-QString obsazenySoubor();
-
 // An append written in as many pieces as the caller likes that lands whole or
 // not at all: until dokonci() succeeds, a failed write or the end of the
 // object cuts the file back to its old length (a file created here is
@@ -96,13 +93,11 @@ public:
     bool zapis(QByteArrayView data, QString *duvod = nullptr);
     bool dokonci(QString *duvod = nullptr);
     // Gives the append up for the reason given: the file is cut back, and
-    // *duvod says why and how the file was left.
-    void vzdej(const QString &proc, QString *duvod) { vrat(proc, duvod); }
+    // *duvod says why and how the file was left. Once given up or finished,
+    // nothing more happens.
+    void vzdej(const QString &proc, QString *duvod);
 
 private:
-    // Cuts the file back; *duvod gets the reason and what became of the file.
-    void vrat(const QString &proc, QString *duvod);
-
     QString cesta_;
     QString otevreny_; // the file itself, not a link to it
     std::unique_ptr<QFile> soubor_;
