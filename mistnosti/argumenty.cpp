@@ -1,85 +1,54 @@
 #include "argumenty.h"
 
+#include "prikazy.h"
 #include "slova.h"
-
-#include <array>
-#include <limits>
-#include <utility>
 
 namespace vinula::mistnosti {
 
 namespace {
 
-constexpr std::array<std::pair<Druh, const char *>, 6> prikazy = {{
-    {Druh::seznam, "seznam"},
-    {Druh::kontrola, "kontrola"},
-    {Druh::obrazek, "obrazek"},
-    {Druh::vyjmout, "vyjmout"},
-    {Druh::doTiled, "do-tiled"},
-    {Druh::zTiled, "z-tiled"},
-}};
-
 // Checks what the sub-command needs once every argument is read: its files
-// and numbers (at least, at most) and whether it writes an output.
+// and numbers (at least, at most) and, when it writes, its output.
 std::optional<Prikaz> over(Prikaz prikaz, QString *duvod) {
-    if (prikaz.napoveda || prikaz.druh == Druh::zadny)
+    const Podprikaz *podprikaz = prikaz.podprikaz;
+    if (prikaz.napoveda || !podprikaz)
         return prikaz;
-    const bool sVystupem = prikaz.druh != Druh::seznam && prikaz.druh != Druh::kontrola;
-    const qsizetype nejmene = prikaz.druh == Druh::vyjmout ? 2 : 1;
-    const qsizetype nejvice =
-        sVystupem && prikaz.druh != Druh::zTiled ? 2 : std::numeric_limits<qsizetype>::max();
     const qsizetype pocet = prikaz.zbytek.size();
     if (pocet == 0)
-        return odmitni(duvod, prikaz.druh == Druh::zTiled
-                                  ? QStringLiteral("chybí mapa Tiledu")
-                                  : QStringLiteral("chybí soubor místností"));
-    if (pocet < nejmene)
+        return odmitni(duvod, QString::fromUtf8(podprikaz->chybiArgument));
+    if (pocet < podprikaz->nejmene)
         return odmitni(duvod, QStringLiteral("chybí čísla místností"));
-    if (pocet > nejvice)
-        return odmitni(
-            duvod, QStringLiteral("přebývá argument %1").arg(vUvozovkach(prikaz.zbytek[nejvice])));
-    if (sVystupem && prikaz.vystup.isEmpty())
-        return odmitni(duvod, prikaz.druh == Druh::doTiled
-                                  ? QStringLiteral("chybí výstupní složka (-o SLOŽKA)")
-                                  : QStringLiteral("chybí výstupní soubor (-o VÝSTUP)"));
+    if (pocet > podprikaz->nejvice)
+        return odmitni(duvod, QStringLiteral("přebývá argument %1")
+                                  .arg(vUvozovkach(prikaz.zbytek[podprikaz->nejvice])));
+    if ((podprikaz->volby & vystup) && prikaz.vystup.isEmpty())
+        return odmitni(duvod, QString::fromUtf8(podprikaz->chybiVystup));
     return prikaz;
 }
 
 } // namespace
 
-QString jmeno(Druh druh) {
-    for (const auto &[d, text] : prikazy)
-        if (d == druh)
-            return QString::fromLatin1(text);
-    return {};
-}
-
 std::optional<Prikaz> rozeberArgumenty(const QStringList &argumenty, QString *duvod) {
     Prikaz prikaz;
     qsizetype i = 0;
     if (i < argumenty.size() && !argumenty[i].startsWith(u'-')) {
-        for (const auto &[druh, text] : prikazy)
-            if (argumenty[i] == QLatin1String(text))
-                prikaz.druh = druh;
-        if (prikaz.druh == Druh::zadny)
+        for (const Podprikaz &podprikaz : podprikazy())
+            if (argumenty[i] == QLatin1String(podprikaz.jmeno))
+                prikaz.podprikaz = &podprikaz;
+        if (!prikaz.podprikaz)
             return odmitni(duvod,
                            QStringLiteral("neznámý příkaz %1").arg(vUvozovkach(argumenty[i])));
         ++i;
     }
-    const Druh druh = prikaz.druh;
     // Whether an option belongs to this sub-command.
-    const auto smi = [druh](std::initializer_list<Druh> komu) {
-        for (const Druh d : komu)
-            if (d == druh)
-                return true;
-        return false;
-    };
+    const unsigned volby = prikaz.podprikaz ? prikaz.podprikaz->volby : 0;
+    const auto smi = [volby](Volba volba) { return (volby & volba) != 0; };
     bool jenArgumenty = false;
     bool vystupZadan = false;
     for (; i < argumenty.size(); ++i) {
         const QString &arg = argumenty[i];
         if (jenArgumenty || !arg.startsWith(u'-') || arg == u'-') {
-            if (druh == Druh::zadny)
+            if (!prikaz.podprikaz)
                 return odmitni(
                     duvod, QStringLiteral("nečekaný argument %1; příkaz musí stát na prvním místě")
                                .arg(vUvozovkach(arg)));
@@ -90,16 +59,16 @@ std::optional<Prikaz> rozeberArgumenty(const QStringList &argumenty, QString *du
             jenArgumenty = true;
         } else if (arg == u"-h" || arg == u"--help") {
             prikaz.napoveda = true;
-        } else if (arg == u"--version" && druh == Druh::zadny) {
+        } else if (arg == u"--version" && !prikaz.podprikaz) {
             prikaz.verze = true;
-        } else if (arg == u"--json" && smi({Druh::seznam})) {
+        } else if (arg == u"--json" && smi(json)) {
             prikaz.json = true;
-        } else if (arg == u"--mrizka" && smi({Druh::obrazek})) {
+        } else if (arg == u"--mrizka" && smi(mrizka)) {
             prikaz.mrizka = true;
-        } else if (arg == u"--pripojit" && smi({Druh::vyjmout, Druh::zTiled})) {
+        } else if (arg == u"--pripojit" && smi(pripojit)) {
             prikaz.pripojit = true;
         } else if ((arg.startsWith(u"-o") || arg == u"--vystup" || arg.startsWith(u"--vystup=")) &&
-                   smi({Druh::obrazek, Druh::vyjmout, Druh::doTiled, Druh::zTiled})) {
+                   smi(vystup)) {
             QString hodnota;
             if (arg == u"-o" || arg == u"--vystup") {
                 if (i + 1 == argumenty.size())

@@ -1,4 +1,5 @@
 #include "prikazy.h"
+#include "zapis.h"
 
 #include "preruseni.h"
 #include "slova.h"
@@ -131,11 +132,7 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         const QString zpet = QStringLiteral("; co se už zapsalo, je zase pryč");
         QString chyba;
         if (!zapisNovy(
-                kam,
-                [&data](QIODevice &zarizeni, QString *proc) {
-                    return zapisVse(zarizeni, data, proc);
-                },
-                &chyba)) {
+                kam, [&data](const Zapis &zapisKus) { return zapisKus(data); }, &chyba)) {
             ohlas(kanaly, proUzivatele(kam), chyba + zpet);
             return false;
         }
@@ -178,15 +175,41 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         return chybnyVstup;
     uklid.hotovo();
 
-    kanaly.ven << proUzivatele(slozka) << ": " << pocetSlovy(pocet, "mapa", "mapy", "map") << ' '
-               << mapy.first();
+    QString zprava = proUzivatele(slozka) + QStringLiteral(": ") +
+                     pocetSlovy(pocet, "mapa", "mapy", "map") + u' ' + mapy.first();
     if (pocet > 1)
-        kanaly.ven << "–" << mapy.last();
-    kanaly.ven << ", sada dlaždic " << QString(tiled::souborSady);
+        zprava += QStringLiteral("–") + mapy.last();
+    zprava += QStringLiteral(", sada dlaždic ") + QString(tiled::souborSady);
     if (mimo)
-        kanaly.ven << " a " << QString(tiled::souborSadyMimo);
-    kanaly.ven << ", svět " << QString(tiled::souborSveta) << '\n';
+        zprava += QStringLiteral(" a ") + QString(tiled::souborSadyMimo);
+    ohlasZapsane(kanaly, zprava + QStringLiteral(", svět ") + QString(tiled::souborSveta));
     return uspech;
+}
+
+QString napovedaDoTiledu() {
+    static const char *const text =
+        R"(Použití: vinula-mistnosti do-tiled SOUBOR [ČÍSLA] -o SLOŽKA
+
+Převede místnosti SOUBORU (bez ČÍSEL všechny, jinak jmenované jako u příkazu
+vyjmout) na mapy editoru map Tiled. Do SLOŽKY (chybí-li, vytvoří ji) zapíše:
+  0001.tmx, 0002.tmx, …   jednu mapu 30 × 20 dlaždic na místnost, v pořadí;
+                          název místnosti je textová vlastnost mapy „nazev“
+  vinula.tsx, vinula.png  sadu dlaždic s obrázky předmětů jako v editoru,
+                          rozloženou jako okno Volba předmětů; každá dlaždice
+                          nese vlastnosti „kod“ a „nazev“
+  mimo-katalog.tsx, .png  sadu pro kódy mimo katalog, jen když je některá
+                          místnost obsahuje
+  mistnosti.world         svět Tiledu s mapami vedle sebe, po deseti v řadě
+
+Volby:
+  -o, --vystup SLOŽKA   kam se mapy zapíšou; soubor, který už ve složce je,
+                        se nikdy nepřepíše a pak se nezapíše nic
+  -h, --help            tato nápověda
+
+Nepovede-li se zápis, zapsané soubory (i nově vytvořená složka) zmizí.
+Návratový kód 2 při chybném vstupu nebo chybě zápisu.
+)";
+    return QString::fromUtf8(text);
 }
 
 } // namespace vinula::mistnosti

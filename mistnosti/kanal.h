@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringEncoder>
+#include <QStringList>
 
 #include <memory>
 
@@ -40,6 +41,11 @@ public:
     // Why a write failed, or an empty text while none has.
     QString chyba() const { return chyba_; }
 
+    // Lines that report work done (a file written), kept so that they can
+    // be told another way should this output fail.
+    void zapsano(const QString &radek) { zapsane_.append(radek); }
+    QStringList zapsane() const { return zapsane_; }
+
 private:
     // Room for `delka` more bytes, which must fit into one block.
     char *misto(qsizetype delka);
@@ -49,6 +55,7 @@ private:
     std::unique_ptr<char[]> blok_;
     qsizetype plno_ = 0;
     QString chyba_;
+    QStringList zapsane_;
 };
 
 } // namespace vinula::mistnosti

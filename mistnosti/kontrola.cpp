@@ -82,4 +82,24 @@ int kontrola(const Prikaz &prikaz, const Kanaly &kanaly) {
     return vysledek;
 }
 
+QString napovedaKontroly() {
+    static const char *const text =
+        R"(Použití: vinula-mistnosti kontrola SOUBOR…
+
+Prověří každou místnost každého souboru: musí projít kontrolou editoru před
+uložením (právě jedna vinula, aspoň jedno jídlo), mít vinulu na okraji plochy
+a v ploše jen kódy předmětů z katalogu. Každou chybu místnosti vypíše na
+řádek s důvodem, za každým souborem shrnutí.
+
+Návratový kód: 0, když jsou všechny místnosti v pořádku; 1, když je některá
+chybná; 2, když soubor chybí, nejde přečíst nebo jeho délka není násobkem
+650 bajtů (jeho celé místnosti se přesto prověří), nebo když výsledek nejde
+zapsat.
+
+Volby:
+  -h, --help       tato nápověda
+)";
+    return QString::fromUtf8(text);
+}
+
 } // namespace vinula::mistnosti

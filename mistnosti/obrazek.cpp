@@ -4,6 +4,7 @@
 #include "room/roomfile.h"
 #include "slova.h"
 #include "souhrn.h"
+#include "zapis.h"
 #include "zdroj.h"
 
 #include <QBuffer>
@@ -15,6 +16,10 @@
 namespace vinula::mistnosti {
 
 namespace {
+
+// A sheet holds at most this many rooms: 400 half-size rooms are a picture
+// of 1250 × 23,010 pixels, about 115 MB while it is drawn.
+constexpr qint64 nejviceNaArchu = 400;
 
 // The sheet: rooms at half size in rows of four, each with a line of text
 // beneath.
@@ -53,11 +58,8 @@ bool nakresliArch(Zdroj &zdroj, bool mrizka, QImage &arch, QString *duvod) {
     const QRect posledni = poleNahledu(pocet - 1);
     arch = QImage(okraj + sloupcu * (sirkaNahledu + okraj),
                   posledni.bottom() + 1 + vyskaPopisku + okraj, QImage::Format_RGB32);
-    if (arch.isNull()) {
-        if (duvod)
-            *duvod = QStringLiteral("na obrázek není dost paměti");
-        return false;
-    }
+    if (arch.isNull())
+        return nastavDuvod(duvod, QStringLiteral("na obrázek není dost paměti"));
     arch.fill(barvaArchu);
     QPainter malir(&arch);
     QFont pismo = malir.font();
@@ -139,13 +141,32 @@ int obrazek(const Prikaz &prikaz, const Kanaly &kanaly) {
         return chybnyVstup;
     }
     if (!zapisNovy(
-            prikaz.vystup,
-            [&png](QIODevice &soubor, QString *proc) { return zapisVse(soubor, png.data(), proc); },
-            &duvod)) {
+            prikaz.vystup, [&png](const Zapis &zapis) { return zapis(png.data()); }, &duvod)) {
         ohlas(kanaly, vystup, duvod);
         return chybnyVstup;
     }
     return uspech;
+}
+
+QString napovedaObrazku() {
+    static const char *const text =
+        R"(Použití: vinula-mistnosti obrazek SOUBOR [ČÍSLO] -o VÝSTUP.png [--mrizka]
+
+Nakreslí místnost ČÍSLO tak, jak ji ukazuje plocha editoru: 600 × 400 bodů,
+tytéž obrázky předmětů. Bez čísla nakreslí arch všech místností souboru
+v řadách, každou v poloviční velikosti s číslem a názvem pod ní; arch pojme
+nejvýš %1, větší soubor rozdělte příkazem vyjmout.
+
+Volby:
+  -o, --vystup VÝSTUP   obrázek PNG, který se vytvoří; existující soubor se
+                        nikdy nepřepíše
+  --mrizka              s čarami mřížky jako v editoru
+  -h, --help            tato nápověda
+
+Obrázek se objeví celý, nebo vůbec. Návratový kód 2 při chybném vstupu nebo
+chybě zápisu.
+)";
+    return QString::fromUtf8(text).arg(mistnosti(nejviceNaArchu));
 }
 
 } // namespace vinula::mistnosti

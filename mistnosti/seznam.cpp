@@ -204,4 +204,29 @@ int seznam(const Prikaz &prikaz, const Kanaly &kanaly) {
     return vysledek;
 }
 
+QString napovedaSeznamu() {
+    static const char *const text =
+        R"(Použití: vinula-mistnosti seznam SOUBOR… [--json]
+
+Pro každý soubor vypíše počet místností, řádek záhlaví a pak jednu místnost
+na řádek, hned jak ji přečte: číslo, kde je vinula – (řádek, sloupec) jako
+v titulku editoru, „chybí“ nebo počet vinul –, počet jídel a zdí, výsledek
+kontroly a nakonec název (bez mezer na konci). Výsledek je „v pořádku“,
+hlášení kontroly, kterou editor dělá před uložením, nebo „vinula není na
+okraji plochy“: tam ji editor nepostaví a taková místnost se hrát nedá.
+
+Volby:
+  --json           totéž jako JSON pro skripty: pole souborů, každý s polem
+                   „mistnosti“ (cislo, nazev, vinuly, vinula {x, y} nebo null,
+                   jidla, zdi, v_poradku, kontrola)
+  -h, --help       tato nápověda
+
+Soubor, jehož délka není násobkem 650 bajtů, se ohlásí na chybovém výstupu
+a jeho celé místnosti se přesto vypíšou. Návratový kód 2, když některý soubor
+chybí, nejde přečíst nebo má takovou délku nebo když výpis nejde zapsat,
+jinak 0.
+)";
+    return QString::fromUtf8(text);
+}
+
 } // namespace vinula::mistnosti

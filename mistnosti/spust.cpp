@@ -8,50 +8,26 @@ int spust(const QStringList &argumenty, const Kanaly &kanaly) {
     const auto prikaz = rozeberArgumenty(argumenty, &duvod);
     if (!prikaz) {
         // Which sub-command's help to point at, when the first word names one.
-        Druh druh = Druh::zadny;
+        const Podprikaz *podprikaz = nullptr;
         if (!argumenty.isEmpty())
             if (const auto jen =
                     rozeberArgumenty({argumenty[0], QStringLiteral("--help")}, nullptr))
-                druh = jen->druh;
-        kanaly.chyby << "vinula-mistnosti: " << duvod << '\n' << odkazNaNapovedu(druh) << '\n';
+                podprikaz = jen->podprikaz;
+        kanaly.chyby << "vinula-mistnosti: " << duvod << '\n' << odkazNaNapovedu(podprikaz) << '\n';
         return chybnyVstup;
     }
     if (prikaz->napoveda) {
-        kanaly.ven << napoveda(prikaz->druh);
+        kanaly.ven << napoveda(prikaz->podprikaz);
         return uspech;
     }
-    switch (prikaz->druh) {
-    case Druh::zadny:
-        if (prikaz->verze) {
-            kanaly.ven << verze() << '\n';
-            return uspech;
-        }
-        kanaly.chyby << "vinula-mistnosti: chybí příkaz\n" << odkazNaNapovedu(Druh::zadny) << '\n';
-        return chybnyVstup;
-    case Druh::seznam:
-        return seznam(*prikaz, kanaly);
-    case Druh::kontrola:
-        return kontrola(*prikaz, kanaly);
-    case Druh::obrazek:
-        return obrazek(*prikaz, kanaly);
-    case Druh::vyjmout:
-        return vyjmout(*prikaz, kanaly);
-    case Druh::doTiled:
-        return doTiled(*prikaz, kanaly);
-    case Druh::zTiled:
-        return zTiled(*prikaz, kanaly);
+    if (prikaz->podprikaz)
+        return prikaz->podprikaz->spust(*prikaz, kanaly);
+    if (prikaz->verze) {
+        kanaly.ven << verze() << '\n';
+        return uspech;
     }
+    kanaly.chyby << "vinula-mistnosti: chybí příkaz\n" << odkazNaNapovedu(nullptr) << '\n';
     return chybnyVstup;
-}
-
-int dokonci(int vysledek, const Kanaly &kanaly) {
-    if (!kanaly.ven.flush()) {
-        ohlas(kanaly, QStringLiteral("standardní výstup"),
-              QStringLiteral("zápis se nezdařil, ") + kanaly.ven.chyba());
-        vysledek = chybnyVstup;
-    }
-    kanaly.chyby.flush();
-    return vysledek;
 }
 
 } // namespace vinula::mistnosti

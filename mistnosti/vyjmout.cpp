@@ -1,12 +1,11 @@
 #include "prikazy.h"
 
-#include "preruseni.h"
-#include "room/platforma.h"
+#include "cisla.h"
+#include "napoveda.h"
 #include "room/roomfile.h"
 #include "slova.h"
+#include "zapis.h"
 #include "zdroj.h"
-
-#include <QThread>
 
 namespace vinula::mistnosti {
 
@@ -35,32 +34,11 @@ Kopie zkopiruj(Zdroj &zdroj, const QList<Usek> &useky, const Zapis &zapis, QStri
     return Kopie::hotovo;
 }
 
-// "místnost č. 4" or "místnosti č. 4–7": the numbers the rooms have in the
-// output.
-QString cislaMistnosti(qint64 prvni, qint64 pocet) {
-    if (pocet == 1)
-        return QStringLiteral("místnost č. %1").arg(prvni);
-    return QStringLiteral("místnosti č. %1–%2").arg(prvni).arg(prvni + pocet - 1);
-}
-
-// Waits for a file that another program is appending to, saying so once; a
-// stop signal ends the waiting.
-std::function<bool()> cekaniNaSoubor(const Kanaly &kanaly, const QString &vystup) {
-    return [&kanaly, vystup, ohlaseno = false]() mutable {
-        if (!ohlaseno)
-            ohlas(kanaly, vystup, QStringLiteral("do souboru právě zapisuje jiný program, čekám"));
-        ohlaseno = true;
-        QThread::msleep(20);
-        return prerusujiciSignal() == 0;
-    };
-}
-
 } // namespace
 
 int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
     const QString &zadana = prikaz.zbytek[0];
     const QString cesta = proUzivatele(zadana);
-    const QString vystup = proUzivatele(prikaz.vystup);
     Zdroj zdroj(zadana);
     QString duvod;
     if (!zdroj.otevriCely(&duvod)) {
@@ -75,96 +53,30 @@ int vyjmout(const Prikaz &prikaz, const Kanaly &kanaly) {
     qint64 pocet = 0;
     for (const Usek &usek : *useky)
         pocet += usek.delka();
-    if (platforma::jsouTentyzSoubor(prikaz.vystup, zadana)) {
-        ohlas(kanaly, vystup,
-              QStringLiteral("výstup je tentýž soubor jako zdroj, zdroj se nemění"));
-        return chybnyVstup;
-    }
-    return zapisMistnosti(
-        prikaz, kanaly, pocet,
-        [&](const Zapis &zapis, QString *duvodCteni) {
-            return zkopiruj(zdroj, *useky, zapis, duvodCteni);
-        },
-        cesta);
+    return zapisMistnosti(prikaz, kanaly, pocet,
+                          [&](const Zapis &zapis, QString *duvodCteni) {
+                              return zkopiruj(zdroj, *useky, zapis, duvodCteni);
+                          },
+                          cesta, {zadana});
 }
 
-int zapisMistnosti(const Prikaz &prikaz, const Kanaly &kanaly, qint64 pocet, const Dodavka &dodej,
-                   const QString &zdroj) {
-    const QString vystup = proUzivatele(prikaz.vystup);
-    QString duvod;
-    Kopie kopie = Kopie::hotovo;
-    QString duvodCteni;
-    if (!prikaz.pripojit) {
-        if (const QString zabrany = zabranyVystup(
-                prikaz.vystup, QStringLiteral("; připojit k němu lze volbou --pripojit"));
-            !zabrany.isEmpty()) {
-            ohlas(kanaly, vystup, zabrany);
-            return chybnyVstup;
-        }
-        const bool ok = zapisNovy(
-            prikaz.vystup,
-            [&](QIODevice &soubor, QString *proc) {
-                const auto zapis = [&soubor, proc](QByteArrayView data) {
-                    return zapisVse(soubor, data, proc);
-                };
-                kopie = dodej(zapis, &duvodCteni);
-                return kopie == Kopie::hotovo;
-            },
-            &duvod);
-        if (kopie == Kopie::chybaCteni) {
-            ohlas(kanaly, zdroj, duvodCteni + QStringLiteral("; výstupní soubor nevznikl"));
-            return chybnyVstup;
-        }
-        if (!ok) {
-            ohlas(kanaly, vystup, duvod);
-            return chybnyVstup;
-        }
-        kanaly.ven << vystup << ": vytvořen, " << cislaMistnosti(1, pocet) << '\n';
-        return uspech;
-    }
+QString napovedaVyjmuti() {
+    static const char *const text =
+        R"(Použití: vinula-mistnosti vyjmout SOUBOR ČÍSLA -o NOVÝ.DAT [--pripojit]
 
-    // A stop signal ends the append as a failure does: cut back.
-    ZachyceniSignalu signaly;
-    roomfile::Pripojeni pripojeni(prikaz.vystup);
-    if (!pripojeni.otevri(&duvod, cekaniNaSoubor(kanaly, vystup))) {
-        if (const int signal = prerusujiciSignal())
-            duvod = popisPreruseni(signal);
-        ohlas(kanaly, vystup, duvod);
-        return chybnyVstup;
-    }
-    // Dropping `pripojeni` without dokonci() leaves the file as it was.
-    const qint64 predtim = roomfile::pocetMistnosti(pripojeni.puvodniDelka());
-    if (predtim < 0) {
-        ohlas(kanaly, vystup,
-              QStringLiteral("délka %1 není násobkem 650, není to soubor místností; nic se "
-                             "nepřipojilo")
-                  .arg(pocetSlovy(pripojeni.puvodniDelka(), "bajt", "bajty", "bajtů")));
-        return chybnyVstup;
-    }
-    // Stopped before each block and before the end: what was written is taken
-    // back.
-    const auto preruseno = [&] {
-        const int signal = prerusujiciSignal();
-        if (signal != 0)
-            pripojeni.vzdej(popisPreruseni(signal), &duvod);
-        return signal != 0;
-    };
-    kopie =
-        dodej([&](QByteArrayView data) { return !preruseno() && pripojeni.zapis(data, &duvod); },
-              &duvodCteni);
-    if (kopie == Kopie::chybaCteni) {
-        pripojeni.vzdej(QStringLiteral("zdroj se nepodařilo přečíst"), &duvod);
-        ohlas(kanaly, zdroj, duvodCteni);
-        ohlas(kanaly, vystup, duvod);
-        return chybnyVstup;
-    }
-    if (kopie == Kopie::chybaZapisu || preruseno() || !pripojeni.dokonci(&duvod)) {
-        ohlas(kanaly, vystup, duvod);
-        return chybnyVstup;
-    }
-    kanaly.ven << vystup << ": připojen" << (pocet == 1 ? "a " : "y ")
-               << cislaMistnosti(predtim + 1, pocet) << '\n';
-    return uspech;
+Zkopíruje místnosti SOUBORU jmenované ČÍSLY bajt po bajtu do nového souboru
+místností, v daném pořadí. Tak lze místnosti přeskládat, vynechat, zdvojit
+nebo spojit dva soubory. Zdrojový soubor se nezmění.
+
+ČÍSLA jsou čísla místností od 1 a úseky od-do oddělené čárkami, bez mezer,
+např. 3,1,5-7: místnosti 3, 1, 5, 6 a 7. Úsek 9-7 jde pozpátku (9, 8, 7),
+čísla se smějí opakovat. Prázdná položka, znaménko, neúplný úsek („3-“) nebo
+číslo mimo místnosti souboru odmítne celý seznam. Seznam smí jmenovat
+nejvýš %1.
+
+Volby:
+%2)";
+    return QString::fromUtf8(text).arg(mistnosti(nejviceVSeznamu), volbyZapisu());
 }
 
 } // namespace vinula::mistnosti

@@ -25,11 +25,7 @@ bool Zdroj::otevri(QString *duvod) {
 bool Zdroj::otevriCely(QString *duvod) {
     if (!otevri(duvod))
         return false;
-    if (navic_ == 0)
-        return true;
-    if (duvod)
-        *duvod = necelaDelka();
-    return false;
+    return navic_ == 0 || nastavDuvod(duvod, necelaDelka());
 }
 
 QString Zdroj::necelaDelka() const {

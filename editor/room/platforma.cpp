@@ -13,6 +13,9 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <io.h>
+#endif
 
 namespace vinula::platforma {
 
@@ -42,10 +45,9 @@ Zamek zamkni(int deskriptor) {
     while (flock(deskriptor, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK)
             return Zamek::obsazeno;
-        // Some network file systems have no locks at all; an append there
-        // goes ahead as it would without them.
+        // Some network file systems have no locks at all.
         if (errno == ENOLCK || errno == EOPNOTSUPP)
-            return Zamek::zamceno;
+            return Zamek::bezZamku;
         if (errno != EINTR)
             return Zamek::chyba;
     }
@@ -96,6 +98,27 @@ int prejmenujBezPrepsani(const QString &z, const QString &na) {
     return rename(zdroj.constData(), cil.constData()) == 0 ? 0 : errno;
 }
 
+// Syncing a file system that cannot (a pipe, some FUSE mounts) is no error.
+static int chybaSynchronizace() {
+    return errno == EINVAL || errno == EROFS || errno == ENOTSUP ? 0 : errno;
+}
+
+int ulozNaDisk(int deskriptor) {
+    while (fsync(deskriptor) != 0)
+        if (errno != EINTR)
+            return chybaSynchronizace();
+    return 0;
+}
+
+int ulozSlozkuNaDisk(const QString &slozka) {
+    const int deskriptor = open(QFile::encodeName(slozka).constData(), O_RDONLY | O_DIRECTORY);
+    if (deskriptor < 0)
+        return errno;
+    const int chyba = ulozNaDisk(deskriptor);
+    close(deskriptor);
+    return chyba;
+}
+
 int chybaCesty(const QString &cesta) {
     struct stat info {};
     return lstat(QFile::encodeName(cesta).constData(), &info) == 0 ? 0 : errno;
@@ -122,6 +145,19 @@ int prejmenujBezPrepsani(const QString &z, const QString &na) {
     if (QFile::rename(z, na))
         return 0;
     return QFileInfo::exists(na) ? EEXIST : EIO;
+}
+
+int ulozNaDisk(int deskriptor) {
+#ifdef Q_OS_WIN
+    return _commit(deskriptor) == 0 ? 0 : errno;
+#else
+    (void)deskriptor;
+    return 0;
+#endif
+}
+
+int ulozSlozkuNaDisk(const QString &) {
+    return 0;
 }
 
 int chybaCesty(const QString &cesta) {

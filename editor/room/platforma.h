@@ -11,9 +11,9 @@ namespace vinula::platforma {
 
 // An advisory lock on an open file, held for the time of one append, so that
 // two programs appending to one room file do not mix or undo each other's
-// records. Never waits. Where the system has no such lock, every file counts
-// as free.
-enum class Zamek { zamceno, obsazeno, chyba };
+// records. Never waits. Where the system or its file system has no such
+// lock, bezZamku: the caller goes ahead unlocked, and may say so.
+enum class Zamek { zamceno, bezZamku, obsazeno, chyba };
 Zamek zamkni(int deskriptor);
 
 // Whether an open file is still the file on disk that `cesta` names: it is
@@ -29,6 +29,17 @@ bool jsouTentyzSoubor(const QString &a, const QString &b);
 // single step, so that a file that appeared meanwhile is never replaced.
 // Returns 0, or the system's error number (EEXIST when `na` exists).
 int prejmenujBezPrepsani(const QString &z, const QString &na);
+
+// Asks the system to put what was written to an open file on the disk
+// before it returns, so that a power cut after it cannot leave the file
+// shorter: 0, or the system's error number. A file system that cannot sync
+// counts as done.
+int ulozNaDisk(int deskriptor);
+
+// The same for a folder's list of names, after a file in it was created or
+// renamed, so that the new name survives a power cut. Where a folder cannot
+// be opened for that (not Unix), nothing happens.
+int ulozSlozkuNaDisk(const QString &slozka);
 
 // The error number with which the system refuses to look up `cesta`
 // (ENOENT, ENAMETOOLONG, EACCES …), or 0 when the path exists. A symbolic

@@ -2,7 +2,9 @@
 
 #include "chyby_systemu.h"
 #include "cp1250.h"
+#include "duvod.h"
 #include "platforma.h"
+#include "pocet.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,11 +20,6 @@ static_assert(posunBunky(Mistnost::sirka - 1, Mistnost::vyska - 1) == delkaZazna
 
 namespace {
 
-void nastavDuvod(QString *duvod, const QString &text) {
-    if (duvod)
-        *duvod = text;
-}
-
 QString kratsiSoubor() {
     return QStringLiteral("soubor je kratší, než místnost vyžaduje");
 }
@@ -31,6 +28,11 @@ QString chybaCteni() {
 }
 QString obsazenySoubor() {
     return QStringLiteral("do souboru právě zapisuje jiný program; zkuste to znovu za chvíli");
+}
+QString necelySoubor(qint64 delka) {
+    return QStringLiteral("délka %1 není násobkem 650, není to soubor místností; nic se "
+                          "nepřipojilo")
+        .arg(pocetSlovy(delka, "bajt", "bajty", "bajtů"));
 }
 QString chybaZapisu(int cislo) {
     return QStringLiteral("chyba při zápisu: %1").arg(chyby::popis(cislo));
@@ -219,7 +221,7 @@ Pripojeni::~Pripojeni() {
         vzdej({}, nullptr);
 }
 
-bool Pripojeni::otevri(QString *duvod, const std::function<bool()> &cekej) {
+bool Pripojeni::otevri(QString *duvod, const PravidlaPripojeni &pravidla) {
     if (cesta_.isEmpty()) {
         nastavDuvod(duvod, QStringLiteral("prázdný název souboru"));
         return false;
@@ -247,14 +249,15 @@ bool Pripojeni::otevri(QString *duvod, const std::function<bool()> &cekej) {
         }
         for (;;) {
             const platforma::Zamek zamek = platforma::zamkni(soubor->handle());
-            if (zamek == platforma::Zamek::zamceno)
+            bezZamku_ = zamek == platforma::Zamek::bezZamku;
+            if (zamek == platforma::Zamek::zamceno || bezZamku_)
                 break;
             if (zamek == platforma::Zamek::chyba) {
                 nastavDuvod(duvod, QStringLiteral("soubor nelze zamknout: %1")
                                        .arg(chyby::popis(platforma::posledniChyba())));
                 return false;
             }
-            if (!cekej || !cekej()) {
+            if (!pravidla.cekej || !pravidla.cekej()) {
                 nastavDuvod(duvod, obsazenySoubor());
                 return false;
             }
@@ -262,6 +265,8 @@ bool Pripojeni::otevri(QString *duvod, const std::function<bool()> &cekej) {
         if (!platforma::jeTamtezSoubor(soubor->handle(), cesta_))
             continue;
         puvodniDelka_ = soubor->size();
+        if (pravidla.jenCeleZaznamy && pocetMistnosti(puvodniDelka_) < 0)
+            return nastavDuvod(duvod, necelySoubor(puvodniDelka_));
         // What was opened: through a symbolic link that is the link's target, and
         // a target made here is the file to take away again, not the link.
         otevreny_ = QFileInfo(cesta_).canonicalFilePath();
@@ -292,6 +297,14 @@ bool Pripojeni::dokonci(QString *duvod) {
         nastavDuvod(duvod, QStringLiteral("soubor není otevřen pro zápis"));
         return false;
     }
+    // On the disk before the lock goes, so that a power cut cannot leave a
+    // file that claims the rooms without holding them.
+    if (const int chyba = platforma::ulozNaDisk(static_cast<int>(soubor_->handle())); chyba != 0) {
+        vzdej(chybaZapisu(chyba), duvod);
+        return false;
+    }
+    if (vytvoren_)
+        platforma::ulozSlozkuNaDisk(QFileInfo(otevreny_).absolutePath());
     // Closing also lets the lock go.
     soubor_->close();
     // Some file systems (network drives) report a failed write only on close;
@@ -300,8 +313,11 @@ bool Pripojeni::dokonci(QString *duvod) {
         hotovo_ = true;
         return true;
     }
-    if (!soubor_->open(QIODevice::ReadWrite | QIODevice::Unbuffered) ||
-        platforma::zamkni(soubor_->handle()) != platforma::Zamek::zamceno) {
+    const auto zamkni = [this] {
+        const platforma::Zamek zamek = platforma::zamkni(soubor_->handle());
+        return zamek == platforma::Zamek::zamceno || zamek == platforma::Zamek::bezZamku;
+    };
+    if (!soubor_->open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !zamkni()) {
         hotovo_ = true;
         nastavDuvod(duvod, QStringLiteral("zápis se nepodařilo dokončit a soubor nelze vrátit "
                                           "na původní délku"));

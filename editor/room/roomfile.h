@@ -75,7 +75,23 @@ bool pripojMistnost(const QString &cesta, const QString &nazev, const Mistnost &
 // object cuts the file back to its old length (a file created here is
 // removed). Earlier bytes are never rewritten. The file is locked from the
 // opening to the end, so that another program that appends the same way
-// waits, and a cut-back never takes away bytes that anyone else wrote.
+// waits, and a cut-back never takes away bytes that anyone else wrote. A
+// finished append is on the disk (synced) before dokonci() returns.
+//
+// What the caller decides, when it opens: whether to wait for a file that
+// another program holds, and whether the file must hold whole records
+// already (the editor appends after whatever the file holds, as the game
+// reads it; the tool refuses to append to what is not a room file).
+// What the caller of a Pripojeni decides.
+struct PravidlaPripojeni {
+    // Called between tries while another program holds the file (it waits a
+    // little), until the file is free or it returns false. Without it the
+    // opening fails at once.
+    std::function<bool()> cekej;
+    // Refuses a file whose length is not a whole number of records.
+    bool jenCeleZaznamy = false;
+};
+
 class Pripojeni {
 public:
     explicit Pripojeni(const QString &cesta);
@@ -83,13 +99,13 @@ public:
     Pripojeni(const Pripojeni &) = delete;
     Pripojeni &operator=(const Pripojeni &) = delete;
 
-    // Opens and locks the file, creating it when it is missing. When another
-    // program holds the file, the opening fails at once; or, when `cekej` is
-    // given, it is called between tries (it waits a little) until the file
-    // is free or it returns false.
-    bool otevri(QString *duvod = nullptr, const std::function<bool()> &cekej = {});
+    // Opens and locks the file, creating it when it is missing.
+    bool otevri(QString *duvod = nullptr, const PravidlaPripojeni &pravidla = {});
     // The length the file had when it was locked.
     qint64 puvodniDelka() const { return puvodniDelka_; }
+    // The file system has no locks (some network drives): the append goes
+    // ahead unlocked, and the caller may say so.
+    bool bezZamku() const { return bezZamku_; }
     bool zapis(QByteArrayView data, QString *duvod = nullptr);
     bool dokonci(QString *duvod = nullptr);
     // Gives the append up for the reason given: the file is cut back, and
@@ -104,6 +120,7 @@ private:
     qint64 puvodniDelka_ = 0;
     qint64 zapsano_ = 0;
     bool vytvoren_ = false; // made by this append, so to be taken away again
+    bool bezZamku_ = false;
     bool hotovo_ = false;
 };
 

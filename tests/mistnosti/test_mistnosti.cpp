@@ -193,6 +193,8 @@ private slots:
                "výstupní soubor má prázdný název" + napoveda("vyjmout "));
         spatne("volba jiného příkazu", "seznam --mrizka A.DAT",
                "neznámá volba „--mrizka“" + napoveda("seznam "));
+        spatne("--json jen pro seznam", "kontrola --json A.DAT",
+               "neznámá volba „--json“" + napoveda("kontrola "));
         spatne("soubor s pomlčkou", "kontrola -- -x.DAT", "-x.DAT: soubor neexistuje\n");
 
         spatne("není číslo", "obrazek A.DAT x -om.png", "A.DAT: „x“ není číslo místnosti\n");
@@ -229,14 +231,27 @@ private slots:
               Ven::plny);
         vypis("seznam do zavřeného", "seznam A.DAT", 2, {}, zapis + "kanál je zavřený\n",
               Ven::zavreny);
-        QTest::newRow("zavřený výstup") << Pripad{"vyjmout A.DAT 1 -o N.DAT",
-                                                  2,
-                                                  {},
-                                                  zapis + "kanál je zavřený\n",
-                                                  "N.DAT",
-                                                  r1,
-                                                  -1,
-                                                  Ven::zavreny};
+        // The file is written all the same: the status and the messages say
+        // so, lest a script do the work again.
+        const QString presto = "; soubory se přesto zapsaly:\nvinula-mistnosti: ";
+        QTest::newRow("zavřený výstup")
+            << Pripad{"vyjmout A.DAT 1 -o N.DAT",
+                      3,
+                      {},
+                      zapis + "kanál je zavřený" + presto + "N.DAT: vytvořen, místnost č. 1\n",
+                      "N.DAT",
+                      r1,
+                      -1,
+                      Ven::zavreny};
+        QTest::newRow("připojení a plný výstup") << Pripad{
+            "vyjmout A.DAT 2 -o DOBRY.DAT --pripojit",
+            3,
+            {},
+            zapis + "na disku není místo" + presto + "DOBRY.DAT: připojena místnost č. 3\n",
+            "DOBRY.DAT",
+            r7 + r8 + r2,
+            -1,
+            Ven::plny};
         vypis("čtenář skončil", "seznam A.DAT", -SIGPIPE, {}, {}, Ven::bezCtenare);
         // A listing longer than the tool's 64 KiB blocks, cut off by the
         // disk: what was written is exact, and the cut is reported.
@@ -308,6 +323,20 @@ private slots:
             QVERIFY(QFileInfo::exists(cesta(vystup)));
         else
             QVERIFY2(beh.ven.startsWith(vystup), qPrintable(beh.ven));
+    }
+
+    // z-tiled never appends onto a map it reads, even one whose length
+    // would pass for a room file.
+    void zTiledNaSvouMapu() {
+        QCOMPARE(spust(slozka, u"do-tiled A.DAT 1 -o mapy"_s).kod, 0);
+        QByteArray mapa = precti(cesta(u"mapy/0001.tmx"_s));
+        mapa += QByteArray(650 - mapa.size() % 650, '\n');
+        QVERIFY(uloz(cesta(u"mapy/0001.tmx"_s), mapa));
+        const Beh beh = spust(slozka, u"z-tiled mapy/0001.tmx -o mapy/0001.tmx --pripojit"_s);
+        QCOMPARE(beh.chyby, u"vinula-mistnosti: mapy/0001.tmx: výstup je tentýž soubor jako "
+                            "zdroj, zdroj se nemění\n"_s);
+        QCOMPARE(beh.kod, 2);
+        QCOMPARE(precti(cesta(u"mapy/0001.tmx"_s)), mapa);
     }
 
     // The same list as JSON, compared as data with one written by hand; the

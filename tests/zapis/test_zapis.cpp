@@ -245,6 +245,52 @@ private slots:
                      (signal ? QByteArray() : velky.mid(6 * 650, 650) + velky.mid(4 * 650, 650)));
     }
 
+    // File systems the tests cannot mount, played by the podvrh library: one
+    // without locks lets the append go ahead unlocked and says so; one that
+    // fails to sync makes the write a failure, never a file that only seems
+    // whole.
+    void souborovySystem_data() {
+        QTest::addColumn<QString>("podvrh");
+        QTest::addColumn<QString>("prikaz");
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("chyby");
+        QTest::addColumn<QByteArray>("vysledek"); // T.DAT afterwards
+        const QByteArray sedma = velky.mid(6 * 650, 650);
+        const QString eio = u"chyba vstupu či výstupu zařízení"_s;
+        QTest::newRow("bez zámků")
+            << u"bez-zamku"_s << u"vyjmout VELKY.DAT 7 -o T.DAT --pripojit"_s << 0
+            << u"T.DAT: systém souborů nepodporuje zamykání; připojuji bez zámku, jiný program, "
+               "který do souboru zapisuje zároveň, by zápis pomíchal\n"_s
+            << puvodni + sedma;
+        QTest::newRow("nový soubor na vadný disk")
+            << u"vadny-disk"_s << u"vyjmout VELKY.DAT 7 -o N.DAT"_s << 2
+            << "N.DAT: zápis se nezdařil: " + eio + "; soubor nevznikl\n"
+            << puvodni;
+        QTest::newRow("připojení na vadný disk")
+            << u"vadny-disk"_s << u"vyjmout VELKY.DAT 7 -o T.DAT --pripojit"_s << 2
+            << "T.DAT: chyba při zápisu: " + eio + "; soubor zůstal, jak byl\n"
+            << puvodni;
+    }
+    void souborovySystem() {
+        QFETCH(QString, podvrh);
+        QFETCH(QString, prikaz);
+        QFETCH(int, kod);
+        QFETCH(QString, chyby);
+        QFETCH(QByteArray, vysledek);
+        QProcess proces;
+        QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
+        prostredi.insert(u"PODVRH"_s, podvrh);
+        prostredi.insert(u"LD_PRELOAD"_s, QStringLiteral(VINULA_PODVRH));
+        prostredi.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0:verify_asan_link_order=0"_s);
+        proces.setProcessEnvironment(prostredi);
+        spust(proces, slozka, prikaz.split(u' '));
+        QVERIFY(proces.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(proces.readAllStandardError()), "vinula-mistnosti: " + chyby);
+        QCOMPARE(proces.exitCode(), kod);
+        QCOMPARE(precti(cesta(u"T.DAT"_s)), vysledek);
+        QCOMPARE(docasne(slozka), QStringList());
+    }
+
     // Several programs append to one file at once; every other one fails at
     // its file-size limit part way. The file ends up holding the old rooms
     // and, whole and one after another, exactly the rooms of each run that
@@ -302,6 +348,10 @@ private slots:
         QTest::newRow("pevný odkaz zdroje")
             << "vyjmout T.DAT 1 -o H.DAT --pripojit" << 2
             << "H.DAT: výstup je tentýž soubor jako zdroj, zdroj se nemění\n";
+        QTest::newRow("odkaz do prázdna")
+            << "vyjmout T.DAT 1 -o L.DAT" << 2
+            << "L.DAT: na místě výstupního souboru je symbolický odkaz k souboru, který "
+               "neexistuje; odkaz se nepřepíše; připojit k němu lze volbou --pripojit\n";
         QTest::newRow("mimo kódování")
             << "seznam \"$(printf 'Star\\351.DAT')\"" << 2
             << "Star?.DAT: název není platný text v kódování systému, soubor s ním nelze "
@@ -322,6 +372,7 @@ private slots:
             ::link(zdroj.constData(), (QFile::encodeName(slozka) + "/Star\xE9.DAT").constData()),
             0);
         QVERIFY(uloz(cesta(u"-reverse"_s), puvodni));
+        QVERIFY(QFile::link(u"CHYBI.DAT"_s, cesta(u"L.DAT"_s)));
         // The deep folder is made and taken away one step at a time: its
         // path is too long for a single call.
         const QString puvodniSlozka = QDir::currentPath();
