@@ -91,27 +91,4 @@ QString nazev(int kod) {
     return {};
 }
 
-int kodNaMiste(int rada, int misto) {
-    if (misto < 0 || misto >= mistVRadePalety)
-        return -1;
-    // Free floor fills a block of three places by two rows at the right.
-    const bool blokVolna = misto >= mistVRadePalety - 3;
-    switch (rada) {
-    case 0:
-        if (misto == 0)
-            return 1;
-        if (misto >= 2 && misto < 2 + pocetZdi)
-            return prvniZed + misto - 2;
-        return blokVolna ? 0 : -1;
-    case 1:
-        return blokVolna ? 0 : -1;
-    default:
-        if (rada < 2 || rada >= radPalety)
-            return -1;
-        // The food, fifteen to a row, in the order of the codes.
-        const int poradi = mistVRadePalety * (rada - 2) + misto;
-        return poradi < pocetJidel ? prvniJidlo + poradi : -1;
-    }
-}
-
 } // namespace vinula::katalog

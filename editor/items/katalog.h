@@ -4,8 +4,10 @@
 
 #include <QString>
 
-// The 74 item kinds: codes 0, 1, 50..58 and 100..162. Every part of the editor
-// classifies a code by the same four tests.
+// The 74 item kinds: codes 0, 1, 50..58 and 100..162. A code's class (free
+// floor, the vinula, wall, food) is told by the four tests below, wherever it
+// is needed; codes that pass a test without being an item exist only in
+// damaged files (jePredmet tells them apart).
 namespace vinula::katalog {
 
 constexpr bool jeVolno(int kod) {
@@ -43,6 +45,36 @@ QString nazev(int kod);
 // places.
 constexpr int mistVRadePalety = 15;
 constexpr int radPalety = 7;
-int kodNaMiste(int rada, int misto);
+constexpr int kodNaMiste(int rada, int misto) {
+    if (misto < 0 || misto >= mistVRadePalety)
+        return -1;
+    // Free floor fills a block of three places by two rows at the right.
+    const bool blokVolna = misto >= mistVRadePalety - 3;
+    switch (rada) {
+    case 0:
+        if (misto == 0)
+            return 1;
+        if (misto >= 2 && misto < 2 + pocetZdi)
+            return prvniZed + misto - 2;
+        return blokVolna ? 0 : -1;
+    case 1:
+        return blokVolna ? 0 : -1;
+    default:
+        if (rada < 2 || rada >= radPalety)
+            return -1;
+        // The food, fifteen to a row, in the order of the codes.
+        const int poradi = mistVRadePalety * (rada - 2) + misto;
+        return poradi < pocetJidel ? prvniJidlo + poradi : -1;
+    }
+}
+
+// The places that hold a picture.
+constexpr int pocetMistPalety() {
+    int pocet = 0;
+    for (int rada = 0; rada < radPalety; ++rada)
+        for (int misto = 0; misto < mistVRadePalety; ++misto)
+            pocet += kodNaMiste(rada, misto) >= 0 ? 1 : 0;
+    return pocet;
+}
 
 } // namespace vinula::katalog

@@ -2,11 +2,9 @@
 
 #include <QImage>
 
-// The 20 x 20 item pictures the surface is painted with, loaded once from the
-// program's resources.
+// The item pictures the surface is painted with, one cell in size
+// (kresleni::strana), loaded once from the program's resources.
 namespace vinula::obrazky {
-
-constexpr int strana = 20;
 
 const QImage &volno();
 const QImage &hlava();

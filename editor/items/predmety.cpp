@@ -1,6 +1,7 @@
 #include "predmety.h"
 
 #include "katalog.h"
+#include "main/kresleni.h"
 #include "obrazky.h"
 #include "okna/rozvrzeni.h"
 #include "room/promenne.h"
@@ -14,9 +15,10 @@ namespace vinula {
 
 namespace {
 
-// Place m of a row starts at 7 + 21 m: 20 pixels of picture and one of gap.
+// Place m of a row starts at 7 + 21 m: a picture (one cell) and one pixel of
+// gap.
 constexpr int levyOkraj = 7;
-constexpr int rozestup = 21;
+constexpr int rozestup = kresleni::strana + 1;
 // Two rows for the vinula, the walls and free floor, five for the food.
 constexpr std::array<int, 7> vrchRady = {28, 49, 84, 105, 126, 147, 168};
 // Room left between the palette and the main window.
@@ -26,7 +28,7 @@ constexpr int mezera = 8;
 
 ObrazekPredmetu::ObrazekPredmetu(int kod, QWidget *parent)
     : QAbstractButton(parent), kod_(kod), obrazek_(*obrazky::proKod(kod)) {
-    setFixedSize(obrazky::strana, obrazky::strana);
+    setFixedSize(kresleni::strana, kresleni::strana);
     // Only the mouse chooses; a focus frame would cover the picture.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -66,7 +68,6 @@ Predmety::Predmety(QWidget *parent)
             Image[static_cast<std::size_t>(index++)] = o;
         }
     }
-    Q_ASSERT(index == pocetObrazku);
 }
 
 int Predmety::kodNaMiste(int rada, int misto) {

@@ -54,7 +54,8 @@ public:
     // picture; see katalog::kodNaMiste.
     static constexpr int mistVRade = katalog::mistVRadePalety;
     static constexpr int pocetRad = katalog::radPalety;
-    static constexpr int pocetObrazku = 79;
+    static constexpr int pocetObrazku = katalog::pocetMistPalety();
+    static_assert(pocetObrazku == 79);
     // The code the picture at place `misto` of row `rada` selects, or -1
     // where the place is empty.
     static int kodNaMiste(int rada, int misto);

@@ -107,7 +107,8 @@ private:
     // Lines drawn on, or the room drawn again without them.
     void ukazStavMrizky(bool zapnuto);
 
-    // The four blocks of the tick, in their order.
+    // The four blocks of the tick, in their order (painting at the mouse
+    // lives with the mouse handlers, in vstup.cpp).
     void blokRozmisteni();
     void blokMalovani();
     void blokNacteni();

@@ -36,8 +36,12 @@ void Editor::blokRozmisteni() {
         return;
     }
     rozmistitNahodne(mistnost, promenne.predmet,
-                     {promenne.pocet, promenne.radek_od, promenne.radek_do, promenne.sloupec_od,
-                      promenne.sloupec_do, promenne.dotyk},
+                     {.pocet = promenne.pocet,
+                      .radek_od = promenne.radek_od,
+                      .radek_do = promenne.radek_do,
+                      .sloupec_od = promenne.sloupec_od,
+                      .sloupec_do = promenne.sloupec_do,
+                      .dotyk = promenne.dotyk},
                      nahoda_);
     prekreslit();
     promenne.pocet = QStringLiteral("0");
@@ -48,8 +52,9 @@ void Editor::blokNacteni() {
     if (!promenne.pozadavek_nacteni)
         return;
     promenne.pozadavek_nacteni = false;
-    const std::optional<QString> nezdar = provedNacteni(
-        mistnost, promenne.nazev_mistnosti, {promenne.soubor_nacteni, promenne.cislo_mistnosti});
+    const std::optional<QString> nezdar =
+        provedNacteni(mistnost, promenne.nazev_mistnosti,
+                      {.soubor = promenne.soubor_nacteni, .cislo = promenne.cislo_mistnosti});
     if (nezdar) {
         // The load dialog wrote the names of the room it asked for; the room that stays on the
         // surface takes its own back.

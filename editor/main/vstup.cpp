@@ -2,6 +2,7 @@
 
 #include "items/katalog.h"
 #include "items/predmety.h"
+#include "kresleni.h"
 #include "room/promenne.h"
 
 #include <QScreen>
@@ -13,7 +14,7 @@ namespace vinula {
 int Editor::bunkaPod(float souradnice) {
     // Floor, not truncation: -0.5 is cell -1. Far-off values are pinned so the
     // conversion to int stays defined; they are outside the grid either way.
-    const double bunka = std::floor(static_cast<double>(souradnice) / 20.0);
+    const double bunka = std::floor(static_cast<double>(souradnice) / kresleni::strana);
     if (std::isnan(bunka))
         return -1000000;
     return static_cast<int>(std::clamp(bunka, -1e6, 1e6));
