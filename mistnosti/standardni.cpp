@@ -16,7 +16,7 @@ namespace {
 
 // Writes all of `delka` bytes or none more: 0 on success, else the error
 // number.
-int zapisVse(std::FILE *proud, const char *data, qint64 delka) {
+int zapisDoProudu(std::FILE *proud, const char *data, qint64 delka) {
 #ifdef Q_OS_UNIX
     const int popisovac = fileno(proud);
     while (delka > 0) {
@@ -69,7 +69,7 @@ StandardniProud::StandardniProud(std::FILE *proud) : proud_(proud) {
 }
 
 qint64 StandardniProud::writeData(const char *data, qint64 delka) {
-    if (const int chyba = zapisVse(proud_, data, delka); chyba != 0) {
+    if (const int chyba = zapisDoProudu(proud_, data, delka); chyba != 0) {
         setErrorString(chyby::popis(chyba));
         return -1;
     }
