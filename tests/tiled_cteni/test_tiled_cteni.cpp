@@ -1,0 +1,204 @@
+// The Tiled reader in process: maps as vinula-mistnosti writes them, changed
+// as a designer or another program might, read or refused with the reason.
+
+#include "../tiled/mapy.h"
+#include "tiled_cteni.h"
+#include "tiled_zapis.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace tiled = vinula::mistnosti::tiled;
+
+namespace {
+
+bool uloz(const QString &cesta, const QByteArray &data) {
+    QFile f(cesta);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+// The room r3 with another name.
+QByteArray r3Jmenem(const char *nazev) {
+    return zaznam(nazev).first(50) + r3.sliced(50);
+}
+
+// A JSON map as Tiled writes one, its layers those given: by default one
+// layer with the tiles of r3.
+QJsonObject vrstva(qsizetype dlazdic = 600) {
+    QJsonArray data;
+    for (const quint32 gid : gidy(vinula::mistnosti::tiled::mapa(r3)).first(dlazdic))
+        data.append(qint64(gid));
+    return {{"type", "tilelayer"}, {"name", "m"}, {"width", 30}, {"height", 20}, {"data", data}};
+}
+
+QByteArray json(const QJsonValue &nazev, const QJsonArray &vrstvy = {vrstva()},
+                const QJsonValue &nekonecna = false, const QString &typ = u"string"_s) {
+    const QJsonObject vlastnost{{"name", "nazev"}, {"type", typ}, {"value", nazev}};
+    const QJsonObject sada{{"firstgid", 1}, {"source", "vinula.tsx"}};
+    return QJsonDocument(QJsonObject{{"type", "map"},
+                                     {"orientation", "orthogonal"},
+                                     {"width", 30},
+                                     {"height", 20},
+                                     {"infinite", nekonecna},
+                                     {"properties", QJsonArray{vlastnost}},
+                                     {"tilesets", QJsonArray{sada}},
+                                     {"layers", vrstvy}})
+        .toJson();
+}
+
+} // namespace
+
+class TestTiledCteni : public QObject {
+    Q_OBJECT
+    QTemporaryDir slozka_; // the tilesets the maps refer to
+
+    QString cesta(const QString &jmeno) const { return slozka_.filePath(jmeno); }
+
+private slots:
+    void initTestCase() {
+        const QByteArray sada = tiled::sada(tiled::Sada::katalog);
+        const QByteArray znacka = "<property name=\"vinula\" value=\"předměty katalogu\"/>";
+        QVERIFY(sada.contains(znacka));
+        QVERIFY(uloz(cesta(u"vinula.tsx"_s), sada) &&
+                uloz(cesta(u"mimo-katalog.tsx"_s), tiled::sada(tiled::Sada::mimo)) &&
+                uloz(cesta(u"cizi.tsx"_s), nahrad(sada, "name=\"vinula\"", "name=\"x\"")) &&
+                uloz(cesta(u"znacka-prvni.tsx"_s),
+                     nahrad(sada, znacka, znacka + "<property name=\"z\" value=\"\"/>")));
+    }
+
+    // Maps that read as their room: a name with a carriage return, a layer
+    // inside a group, a tileset whose marker is not its last property.
+    void cteni_data() {
+        QTest::addColumn<QByteArray>("mapa");
+        QTest::addColumn<QByteArray>("mistnost");
+        const QByteArray crlf = r3Jmenem("a\r\nb\r");
+        QTest::newRow("CR LF v názvu") << tiled::mapa(crlf) << crlf;
+        const QJsonObject skupina{{"type", "group"}, {"layers", QJsonArray{vrstva()}}};
+        QTest::newRow("JSON: vrstva ve skupině")
+            << json("X", {QJsonObject{{"type", "group"}, {"layers", QJsonArray{skupina}}}})
+            << r3Jmenem("X");
+        QTest::newRow("značka sady není poslední vlastnost")
+            << nahrad(tiled::mapa(r3), "vinula.tsx", "znacka-prvni.tsx") << r3;
+    }
+
+    void cteni() {
+        QFETCH(QByteArray, mapa);
+        QFETCH(QByteArray, mistnost);
+        QString duvod;
+        QCOMPARE(tiled::Ctenar().mistnost(mapa, cesta(u"m.tmx"_s), &duvod).value_or(duvod.toUtf8()),
+                 mistnost);
+    }
+
+    void odmitnuti_data() {
+        QTest::addColumn<QByteArray>("mapa");
+        QTest::addColumn<QString>("duvod");
+        // The maps with their reasons; the last reason given stands for the
+        // maps after it too.
+        const auto spatne = [](const char *nazev, const QList<QByteArray> &mapy,
+                               const QStringList &duvody) {
+            for (qsizetype i = 0; i < mapy.size(); ++i)
+                QTest::addRow("%s %lld", nazev, qlonglong(i + 1))
+                    << mapy[i] << duvody[qMin(i, duvody.size() - 1)];
+        };
+        const QByteArray m1 = tiled::mapa(r1), m3 = tiled::mapa(r3);
+        const auto vBunce34 = [&m1](quint32 gid) { return sBunkami(m1, {{3, 4, int(gid)}}); };
+        const auto sDalsiSadou = [&](const char *soubor) {
+            return nahrad(vBunce34(400), "source=\"vinula.tsx\"/>",
+                          "source=\"vinula.tsx\"/>\n <tileset firstgid=\"400\" source=\"" +
+                              QByteArray(soubor) + "\"/>");
+        };
+        spatne("firstgid", {nahrad(m1, "firstgid=\"1\"", "firstgid=\"0\"")},
+               {u"sada dlaždic mapy nemá platné firstgid"_s});
+        spatne("tvar mapy",
+               {nahrad(m1, "width=\"30\" height=\"20\" tile", "width=\"31\" height=\"20\" tile"),
+                nahrad(m1, "infinite=\"0\"", "infinite=\"1\""),
+                nahrad(m1, "orthogonal", "isometric")},
+               {u"mapa má 31 × 20 dlaždic, místnost má 30 × 20"_s,
+                u"mapa je nekonečná; místnost má pevnou plochu 30 × 20"_s,
+                u"mapa není pravoúhlá: orientace „isometric“, místnost potřebuje „orthogonal“"_s});
+        spatne("vrstvy",
+               {nahrad(nahrad(m1, "<layer", "<imagelayer"), "</layer>", "</imagelayer>"),
+                nahrad(m1, "</layer>",
+                       "</layer>\n <group id=\"2\" name=\"g\"><layer id=\"3\" name=\"druhá\" "
+                       "width=\"30\" height=\"20\"><data encoding=\"csv\"/></layer></group>"),
+                nahrad(m1, "name=\"místnost\" width=\"30\"", "name=\"místnost\" width=\"29\"")},
+               {u"mapa nemá žádnou vrstvu dlaždic"_s,
+                u"mapa má víc než jednu vrstvu dlaždic (druhá je „druhá“), místnost se čte z "
+                "jediné"_s,
+                u"vrstva „místnost“ má 29 × 20 dlaždic, místnost má 30 × 20"_s});
+        spatne("dlaždice",
+               {sDalsiSadou("cizi.tsx"), sDalsiSadou("chybi.tsx"), vBunce34(2), vBunce34(106 + 20)},
+               {u"dlaždice na (3, 4) je ze sady „cizi.tsx“, která není sadou Vinuly (nemá "
+                "vlastnost „vinula“)"_s,
+                u"dlaždice na (3, 4) je ze sady „chybi.tsx“, kterou nelze přečíst: soubor "
+                "neexistuje"_s,
+                u"dlaždice na (3, 4) (č. 1 sady „vinula.tsx“) nemá vlastnost „kod“, nepatří "
+                "žádnému předmětu"_s,
+                u"dlaždice na (3, 4) leží za koncem sady „vinula.tsx“, která má 105 dlaždic"_s});
+        // Each of the four flag bits alone.
+        spatne(
+            "převrácená",
+            {vBunce34(0x80000000u | gidZdi52), vBunce34(0x40000000u | gidZdi52),
+             vBunce34(0x20000000u | gidZdi52), vBunce34(0x10000000u | gidZdi52)},
+            {u"dlaždice na (3, 4) je otočená nebo převrácená; předměty mají jen jednu podobu"_s});
+        spatne("data",
+               {sDaty(m1, u" encoding=\"base64\" compression=\"zstd\""_s, "KLUv/QBYAQA="),
+                sDaty(m1, u" encoding=\"base64\" compression=\"zlib\""_s, "eJxjZGBg"),
+                nahrad(m1, "\n</data>", ",13\n</data>"),
+                nahrad(sDaty(m1, gidy(m1), u"xml"_s), "<tile gid=\"13\"/></data>", "</data>")},
+               {u"data vrstvy jsou komprimovaná zstd, to vinula-mistnosti neumí; v Tiledu "
+                "zvolte ve vlastnostech mapy jiný formát vrstvy (Tile Layer Format), např. CSV"_s,
+                u"komprimovaná data vrstvy jsou poškozená nebo neúplná"_s,
+                u"vrstva má víc než 600 dlaždic, místnost 30 × 20 jich má 600"_s,
+                u"vrstva má 599 dlaždic, místnost 30 × 20 jich má 600"_s});
+        spatne("JSON",
+               {json("X", {vrstva(599)}), json("X", {vrstva()}, false, u"int"_s), json(5),
+                json(u"a"_s + QChar(0)), json(u"a\x1b"_s), json("X", {vrstva()}, 1)},
+               {u"vrstva má 599 dlaždic, místnost 30 × 20 jich má 600"_s,
+                u"vlastnost „nazev“ mapy má typ „int“, název místnosti je text (string)"_s,
+                u"vlastnost „nazev“ mapy nemá za hodnotu text, název místnosti je text"_s,
+                u"název místnosti obsahuje řídicí znak 0, který mapa Tiledu (XML) neunese"_s,
+                u"název místnosti obsahuje řídicí znak 27, který mapa Tiledu (XML) neunese"_s,
+                u"mapa je nekonečná; místnost má pevnou plochu 30 × 20"_s});
+        spatne("název",
+               {nahrad(m1, "value=\"Jesky", "value=\"" + QByteArray(51, 'a') + "\" x=\""),
+                nahrad(m1, "value=\"Jesky", "value=\"a\xE4\xB8\xAD\" x=\"")},
+               {u"název místnosti má 51 znaků, vejde se nejvýš 50"_s,
+                u"název místnosti obsahuje znak „中“, který Windows-1250 nezná"_s});
+        // The vinula next to the edge, at each of its four bounds.
+        spatne(
+            "vinula uvnitř",
+            {sBunkami(m3, {{14, 0, 0}, {1, 18, gidVinuly}}),
+             sBunkami(m3, {{14, 0, 0}, {28, 1, gidVinuly}})},
+            {u"vinula na (1, 18) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s,
+             u"vinula na (28, 1) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s});
+    }
+
+    void odmitnuti() {
+        QFETCH(QByteArray, mapa);
+        QFETCH(QString, duvod);
+        QString proc;
+        QVERIFY(!tiled::Ctenar().mistnost(mapa, cesta(u"m.tmx"_s), &proc));
+        QCOMPARE(proc, duvod);
+    }
+
+#ifdef Q_OS_UNIX
+    // A tileset reached by several links is read once.
+    void sadaJednou() {
+        QVERIFY(QFile::link(u"vinula.tsx"_s, cesta(u"odkaz.tsx"_s)));
+        tiled::Ctenar ctenar;
+        QString duvod;
+        for (const char *sada : {"vinula.tsx", "odkaz.tsx", "./odkaz.tsx"})
+            QVERIFY2(ctenar.mistnost(nahrad(tiled::mapa(r3), "vinula.tsx", sada), cesta(u"m.tmx"_s),
+                                     &duvod),
+                     qPrintable(duvod));
+        QCOMPARE(ctenar.nactenychSad(), 1);
+    }
+#endif
+};
+
+QTEST_MAIN(TestTiledCteni)
+#include "test_tiled_cteni.moc"
