@@ -216,25 +216,13 @@ private slots:
                                                            QRegularExpression::MultilineOption),
                                         u"vinula-mistnosti: "_s);
         };
-        // z-tiled with the maps m1, m2, … into Z.DAT; the last reason given
-        // stands for the maps after it too. The reader's other refusals are
-        // tested in process (tests/tiled_cteni).
-        const auto spatne = [&](const char *nazev, const QList<QByteArray> &mapy,
-                                const QStringList &duvody) {
-            Soubory soubory;
-            QString prikaz = u"z-tiled"_s, chyby;
-            for (qsizetype i = 0; i < mapy.size(); ++i) {
-                const QString jmeno = u"m%1.tmx"_s.arg(i + 1);
-                soubory[jmeno] = mapy[i];
-                prikaz += u' ' + jmeno;
-                chyby += jmeno + u": "_s + duvody[qMin(i, duvody.size() - 1)] + u'\n';
-            }
-            radek(nazev, soubory, prikaz + u" -o Z.DAT"_s,
-                  chyby + u"Z.DAT: výstupní soubor nevznikl\n"_s);
-        };
-        spatne("není mapa", {"Vinula\n", precti(mapy() + u"/vinula.tsx"_s)},
-               {u"není to mapa Tiledu (TMX ani JSON)"_s,
-                u"není to mapa Tiledu: hlavní prvek je <tileset>, ne <map>"_s});
+        // Each faulty map is named with its reason (the reader's refusals are
+        // tested in process, tests/tiled_cteni).
+        radek("není mapa",
+              {{u"m1.tmx"_s, "Vinula\n"}, {u"m2.tmx"_s, precti(mapy() + u"/vinula.tsx"_s)}},
+              u"z-tiled m1.tmx m2.tmx -o Z.DAT"_s,
+              u"m1.tmx: není to mapa Tiledu (TMX ani JSON)\nm2.tmx: není to mapa Tiledu: hlavní "
+              "prvek je <tileset>, ne <map>\nZ.DAT: výstupní soubor nevznikl\n"_s);
         // Nothing is appended, not even the good map's room; nor is a room
         // file overwritten.
         radek("připojit chybnou a dobrou", {{u"m.tmx"_s, sBunkami(mapa(1), {{0, 5, 0}})}},

@@ -5,9 +5,6 @@
 #include "tiled_cteni.h"
 #include "tiled_zapis.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,33 +17,22 @@ bool uloz(const QString &cesta, const QByteArray &data) {
     return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
-// The room r3 with another name.
-QByteArray r3Jmenem(const char *nazev) {
-    return zaznam(nazev).first(50) + r3.sliced(50);
-}
-
-// A JSON map as Tiled writes one, its layers those given: by default one
-// layer with the tiles of r3.
-QJsonObject vrstva(qsizetype dlazdic = 600) {
-    QJsonArray data;
+// A JSON map as Tiled writes one, with r3's first `dlazdic` tiles in one
+// layer inside `skupin` groups; `nazev` is the fields of the name property.
+QByteArray json(const QByteArray &nazev, qsizetype dlazdic = 600, int skupin = 0,
+                const QByteArray &nekonecna = "false") {
+    QByteArrayList g;
     for (const quint32 gid : gidy(vinula::mistnosti::tiled::mapa(r3)).first(dlazdic))
-        data.append(qint64(gid));
-    return {{"type", "tilelayer"}, {"name", "m"}, {"width", 30}, {"height", 20}, {"data", data}};
-}
-
-QByteArray json(const QJsonValue &nazev, const QJsonArray &vrstvy = {vrstva()},
-                const QJsonValue &nekonecna = false, const QString &typ = u"string"_s) {
-    const QJsonObject vlastnost{{"name", "nazev"}, {"type", typ}, {"value", nazev}};
-    const QJsonObject sada{{"firstgid", 1}, {"source", "vinula.tsx"}};
-    return QJsonDocument(QJsonObject{{"type", "map"},
-                                     {"orientation", "orthogonal"},
-                                     {"width", 30},
-                                     {"height", 20},
-                                     {"infinite", nekonecna},
-                                     {"properties", QJsonArray{vlastnost}},
-                                     {"tilesets", QJsonArray{sada}},
-                                     {"layers", vrstvy}})
-        .toJson();
+        g << QByteArray::number(gid);
+    QByteArray vrstva =
+        R"({"type": "tilelayer", "name": "m", "width": 30, "height": 20, "data": [)" +
+        g.join(", ") + "]}";
+    for (int i = 0; i < skupin; ++i)
+        vrstva = R"({"type": "group", "layers": [)" + vrstva + "]}";
+    return R"({"type": "map", "orientation": "orthogonal", "width": 30, "height": 20, "infinite": )" +
+           nekonecna + R"(, "properties": [{"name": "nazev", )" + nazev +
+           R"(}], "tilesets": [{"firstgid": 1, "source": "vinula.tsx"}], "layers": [)" + vrstva +
+           "]}";
 }
 
 } // namespace
@@ -69,39 +55,22 @@ private slots:
                      nahrad(sada, znacka, znacka + "<property name=\"z\" value=\"\"/>")));
     }
 
-    // Maps that read as their room: a name with a carriage return, a layer
-    // inside a group, a tileset whose marker is not its last property.
+    // Maps read as their room, or refused with the reason: the exported maps
+    // changed as a designer or another program might.
     void cteni_data() {
         QTest::addColumn<QByteArray>("mapa");
-        QTest::addColumn<QByteArray>("mistnost");
-        const QByteArray crlf = r3Jmenem("a\r\nb\r");
+        QTest::addColumn<QByteArray>("vysledek"); // the record, or the reason in UTF-8
+        const QByteArray crlf = zaznam("a\r\nb\r").first(50) + r3.sliced(50);
         QTest::newRow("CR LF v názvu") << tiled::mapa(crlf) << crlf;
-        const QJsonObject skupina{{"type", "group"}, {"layers", QJsonArray{vrstva()}}};
-        QTest::newRow("JSON: vrstva ve skupině")
-            << json("X", {QJsonObject{{"type", "group"}, {"layers", QJsonArray{skupina}}}})
-            << r3Jmenem("X");
+        QTest::newRow("JSON: vrstva ve skupině") << json(R"("value": "a\r\nb\r")", 600, 2) << crlf;
         QTest::newRow("značka sady není poslední vlastnost")
             << nahrad(tiled::mapa(r3), "vinula.tsx", "znacka-prvni.tsx") << r3;
-    }
-
-    void cteni() {
-        QFETCH(QByteArray, mapa);
-        QFETCH(QByteArray, mistnost);
-        QString duvod;
-        QCOMPARE(tiled::Ctenar().mistnost(mapa, cesta(u"m.tmx"_s), &duvod).value_or(duvod.toUtf8()),
-                 mistnost);
-    }
-
-    void odmitnuti_data() {
-        QTest::addColumn<QByteArray>("mapa");
-        QTest::addColumn<QString>("duvod");
-        // The maps with their reasons; the last reason given stands for the
-        // maps after it too.
+        // The last reason given stands for the maps after it too.
         const auto spatne = [](const char *nazev, const QList<QByteArray> &mapy,
                                const QStringList &duvody) {
             for (qsizetype i = 0; i < mapy.size(); ++i)
                 QTest::addRow("%s %lld", nazev, qlonglong(i + 1))
-                    << mapy[i] << duvody[qMin(i, duvody.size() - 1)];
+                    << mapy[i] << duvody[qMin(i, duvody.size() - 1)].toUtf8();
         };
         const QByteArray m1 = tiled::mapa(r1), m3 = tiled::mapa(r3);
         const auto vBunce34 = [&m1](quint32 gid) { return sBunkami(m1, {{3, 4, int(gid)}}); };
@@ -155,8 +124,9 @@ private slots:
                 u"vrstva má víc než 600 dlaždic, místnost 30 × 20 jich má 600"_s,
                 u"vrstva má 599 dlaždic, místnost 30 × 20 jich má 600"_s});
         spatne("JSON",
-               {json("X", {vrstva(599)}), json("X", {vrstva()}, false, u"int"_s), json(5),
-                json(u"a"_s + QChar(0)), json(u"a\x1b"_s), json("X", {vrstva()}, 1)},
+               {json(R"("value": "X")", 599), json(R"("type": "int", "value": "X")"),
+                json(R"("value": 5)"), json(R"("value": "a\u0000")"), json(R"("value": "a\u001b")"),
+                json(R"("value": "X")", 600, 0, "1")},
                {u"vrstva má 599 dlaždic, místnost 30 × 20 jich má 600"_s,
                 u"vlastnost „nazev“ mapy má typ „int“, název místnosti je text (string)"_s,
                 u"vlastnost „nazev“ mapy nemá za hodnotu text, název místnosti je text"_s,
@@ -177,12 +147,12 @@ private slots:
              u"vinula na (28, 1) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s});
     }
 
-    void odmitnuti() {
+    void cteni() {
         QFETCH(QByteArray, mapa);
-        QFETCH(QString, duvod);
-        QString proc;
-        QVERIFY(!tiled::Ctenar().mistnost(mapa, cesta(u"m.tmx"_s), &proc));
-        QCOMPARE(proc, duvod);
+        QFETCH(QByteArray, vysledek);
+        QString duvod;
+        QCOMPARE(tiled::Ctenar().mistnost(mapa, cesta(u"m.tmx"_s), &duvod).value_or(duvod.toUtf8()),
+                 vysledek);
     }
 
 #ifdef Q_OS_UNIX
@@ -190,11 +160,9 @@ private slots:
     void sadaJednou() {
         QVERIFY(QFile::link(u"vinula.tsx"_s, cesta(u"odkaz.tsx"_s)));
         tiled::Ctenar ctenar;
-        QString duvod;
         for (const char *sada : {"vinula.tsx", "odkaz.tsx", "./odkaz.tsx"})
-            QVERIFY2(ctenar.mistnost(nahrad(tiled::mapa(r3), "vinula.tsx", sada), cesta(u"m.tmx"_s),
-                                     &duvod),
-                     qPrintable(duvod));
+            ctenar.mistnost(nahrad(tiled::mapa(r3), "vinula.tsx", sada), cesta(u"m.tmx"_s),
+                            nullptr);
         QCOMPARE(ctenar.nactenychSad(), 1);
     }
 #endif
