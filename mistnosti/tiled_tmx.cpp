@@ -113,7 +113,8 @@ bool ctiSkupinuXml(QXmlStreamReader &xml, Obsah &obsah, int hloubka, QString *du
         } else if (jmeno == u"tileset" && hloubka == 0) {
             Odkaz odkaz;
             const qint64 prvni = celeCislo(xml.attributes().value(QLatin1String("firstgid")));
-            if (!(ok = platnePrvni(prvni, duvod)))
+            ok = platnePrvni(prvni, duvod);
+            if (!ok)
                 return xml.skipCurrentElement();
             odkaz.prvni = static_cast<quint32>(prvni);
             odkaz.zdroj = xml.attributes().value(QLatin1String("source")).toString();
