@@ -3,7 +3,8 @@ JOBS ?= 2
 RELEASE_DIR := build
 TEST_DIR := build-test
 DEB_DIR := build-deb
-TEST_FUZZ_SECONDS ?= 10
+# Each of the five fuzz targets, at the end of `make test`.
+TEST_FUZZ_SECONDS ?= 7
 
 .PHONY: all setup build run test bench fuzz install deb clean
 
@@ -39,6 +40,7 @@ deb: setup
 bench: setup
 	bench/run_bench.sh
 
-# Fuzzes the room-file reader for FUZZ_SECONDS (default 60).
+# Fuzzes every reader of other people's input, FUZZ_SECONDS each (default
+# 60); FUZZ_TARGETS picks some of them.
 fuzz: setup
 	scripts/fuzz.sh

@@ -6,9 +6,15 @@
 #include "tiled_zapis.h"
 #include "zdroj.h"
 
+#include "room/chyby_systemu.h"
+#include "room/platforma.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
 
 namespace vinula::mistnosti {
 
@@ -27,15 +33,29 @@ public:
         for (const QString &slozka : slozky_)
             QDir().rmdir(slozka);
     }
-    // Makes the folder with every missing folder above it.
-    bool vytvor(const QString &slozka) {
+    // Makes the folder with every missing folder above it: 0, or the
+    // system's error number.
+    int vytvor(const QString &slozka) {
+        QStringList chybi;
         for (QFileInfo info(slozka); !info.exists() && !info.isSymLink();
              info = QFileInfo(info.absolutePath())) {
-            slozky_.append(info.absoluteFilePath());
+            chybi.prepend(info.absoluteFilePath());
             if (info.isRoot())
                 break;
         }
-        return QDir().mkpath(slozka);
+        for (const QString &nova : chybi) {
+            if (!QDir().mkdir(nova))
+                return platforma::posledniChyba();
+            slozky_.prepend(nova);
+        }
+        return 0;
+    }
+    // A folder made under a name of its own: 0, or the system's error.
+    int vytvorNovou(const QString &slozka) {
+        if (!QDir().mkdir(slozka))
+            return platforma::posledniChyba();
+        slozky_.prepend(slozka);
+        return 0;
     }
     void pridej(const QString &soubor) { soubory_.append(soubor); }
     void hotovo() { hotovo_ = true; }
@@ -45,6 +65,17 @@ private:
     QStringList slozky_;
     bool hotovo_ = false;
 };
+
+// A new export is built in a hidden folder beside its own and then renamed
+// into place, so that the folder appears whole or not at all, even when the
+// run is killed. Such a leftover has a name of its own and blocks no rerun.
+QString stavba(const QString &slozka) {
+    const QFileInfo info(slozka);
+    return info.absoluteDir().filePath(
+        QStringLiteral(".%1.vinula-%2")
+            .arg(info.fileName())
+            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+}
 
 // Opens the room file and takes the rooms of the list, or all of them.
 std::optional<QList<Usek>> vyber(Zdroj &zdroj, const QStringList &argumenty, QString *duvod) {
@@ -98,13 +129,14 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         return chybnyVstup;
     }
 
-    const QString slozka = prikaz.vystup;
-    const QDir cil(slozka);
+    const QString slozka = QDir::cleanPath(prikaz.vystup);
+    const QString ukaz = proUzivatele(prikaz.vystup);
     const QFileInfo infoSlozky(slozka);
     if ((infoSlozky.exists() || infoSlozky.isSymLink()) && !infoSlozky.isDir()) {
-        ohlas(kanaly, proUzivatele(slozka), QStringLiteral("není složka; nic se nezapsalo"));
+        ohlas(kanaly, ukaz, QStringLiteral("není složka; nic se nezapsalo"));
         return chybnyVstup;
     }
+    const QDir cil(slozka);
     QStringList mapy;
     for (qint64 n = 1; n <= pocet; ++n)
         mapy.append(tiled::jmenoMapy(n, pocet));
@@ -122,23 +154,34 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
     // A stop signal ends the run as a failure does: what it wrote goes again.
     const ZachyceniSignalu signaly;
     Uklid uklid;
-    if (!infoSlozky.exists() && !uklid.vytvor(slozka)) {
-        ohlas(kanaly, proUzivatele(slozka), QStringLiteral("složku nelze vytvořit"));
-        return chybnyVstup;
+    // Into a folder that is there the files go one by one, each whole.
+    const bool nova = !infoSlozky.exists();
+    const QDir kam(nova ? stavba(slozka) : slozka);
+    if (nova) {
+        int chyba = uklid.vytvor(infoSlozky.absolutePath());
+        if (!chyba)
+            chyba = uklid.vytvorNovou(kam.path());
+        if (chyba) {
+            ohlas(kanaly, ukaz,
+                  QStringLiteral("složku nelze vytvořit: %1; nic se nezapsalo")
+                      .arg(chyby::popis(chyba, slozka)));
+            return chybnyVstup;
+        }
     }
     // Each file whole or not at all; after a failure or a stop signal none.
+    // Messages name the file by its final path.
     const auto zapis = [&](const QString &jmeno, const QByteArray &data) {
-        const QString kam = cil.filePath(jmeno);
+        const QString soubor = kam.filePath(jmeno);
         const QString zpet = QStringLiteral("; co se už zapsalo, je zase pryč");
         QString chyba;
         if (!zapisNovy(
-                kam, [&data](const Zapis &zapisKus) { return zapisKus(data); }, &chyba)) {
-            ohlas(kanaly, proUzivatele(kam), chyba + zpet);
+                soubor, [&data](const Zapis &zapisKus) { return zapisKus(data); }, &chyba)) {
+            ohlas(kanaly, proUzivatele(cil.filePath(jmeno)), chyba + zpet);
             return false;
         }
-        uklid.pridej(kam);
+        uklid.pridej(soubor);
         if (const int signal = prerusujiciSignal()) {
-            ohlas(kanaly, proUzivatele(slozka), popisPreruseni(signal) + zpet);
+            ohlas(kanaly, ukaz, popisPreruseni(signal) + zpet);
             return false;
         }
         return true;
@@ -146,7 +189,7 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
     const QByteArray png = tiled::obrazekSady(tiled::Sada::katalog);
     const QByteArray pngMimo = mimo ? tiled::obrazekSady(tiled::Sada::mimo) : QByteArray();
     if (png.isEmpty() || (mimo && pngMimo.isEmpty())) {
-        ohlas(kanaly, proUzivatele(slozka),
+        ohlas(kanaly, ukaz,
               QStringLiteral("obrázek sady dlaždic nelze zakódovat jako PNG; nic se nezapsalo"));
         return chybnyVstup;
     }
@@ -173,10 +216,20 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
     }
     if (!zapis(tiled::souborSveta, tiled::svet(mapy)))
         return chybnyVstup;
+    if (nova) {
+        // A folder of that name that appeared meanwhile is not replaced.
+        if (const int chyba = platforma::prejmenujBezPrepsani(kam.path(), slozka)) {
+            ohlas(kanaly, ukaz,
+                  QStringLiteral("složku nelze vytvořit: %1; co se už zapsalo, je zase pryč")
+                      .arg(chyba == EEXIST ? QStringLiteral("mezitím vznikla")
+                                           : chyby::popis(chyba, slozka)));
+            return chybnyVstup;
+        }
+    }
     uklid.hotovo();
 
-    QString zprava = proUzivatele(slozka) + QStringLiteral(": ") +
-                     pocetSlovy(pocet, "mapa", "mapy", "map") + u' ' + mapy.first();
+    QString zprava = ukaz + QStringLiteral(": ") + pocetSlovy(pocet, "mapa", "mapy", "map") + u' ' +
+                     mapy.first();
     if (pocet > 1)
         zprava += QStringLiteral("–") + mapy.last();
     zprava += QStringLiteral(", sada dlaždic ") + QString(tiled::souborSady);

@@ -18,9 +18,16 @@ public:
     // whose tiles come from Vinula's tilesets (known by their properties,
     // wherever they lie) is read; anything else is refused.
     std::optional<QByteArray> mistnost(const QString &cesta, QString *duvod);
+    // The same for a map's content already read; `cesta` is where it lies,
+    // for its tilesets and, when it has no name property, its name.
+    std::optional<QByteArray> mistnost(const QByteArray &data, const QString &cesta,
+                                       QString *duvod);
+
+    // Tileset files read so far, each file once by whatever path.
+    qsizetype nactenychSad() const { return sady_.size(); }
 
 private:
-    // External tilesets by their full path, each read once however many
+    // External tilesets by the file's identity, each read once however many
     // maps share it; a failure is kept as its reason.
     struct Nactena {
         std::shared_ptr<const SadaDlazdic> sada;

@@ -4,6 +4,7 @@
 #include "main/kresleni.h"
 #include "room/roomfile.h"
 #include "souhrn.h"
+#include "tiled_nazev.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -86,10 +87,18 @@ void vlastnost(QXmlStreamWriter &xml, QLatin1String jmeno, const QString &hodnot
     xml.writeAttribute(QStringLiteral("name"), jmeno);
     if (cislo)
         xml.writeAttribute(QStringLiteral("type"), QStringLiteral("int"));
-    if (hodnota.contains(u'\n'))
-        xml.writeCharacters(hodnota);
-    else
+    if (hodnota.contains(u'\n')) {
+        // A raw carriage return would be lost to XML's end-of-line handling:
+        // it goes as a character reference.
+        const QStringList kusy = hodnota.split(u'\r');
+        for (qsizetype i = 0; i < kusy.size(); ++i) {
+            if (i > 0)
+                xml.writeEntityReference(QStringLiteral("#13"));
+            xml.writeCharacters(kusy[i]);
+        }
+    } else {
         xml.writeAttribute(QStringLiteral("value"), hodnota);
+    }
     xml.writeEndElement();
 }
 
@@ -120,12 +129,7 @@ bool maKodyMimo(QByteArrayView zaznam) {
 }
 
 QString nazevNejdeDoMapy(QByteArrayView zaznam) {
-    for (const QChar znak : nazevBezMezer(zaznam))
-        if (znak.unicode() < 0x20 && znak != u'\t' && znak != u'\n' && znak != u'\r')
-            return QStringLiteral("název místnosti obsahuje řídicí znak %1, který mapa Tiledu "
-                                  "(XML) neunese")
-                .arg(znak.unicode());
-    return {};
+    return ridiciZnakNazvu(nazevBezMezer(zaznam));
 }
 
 QString jmenoMapy(qint64 n, qint64 pocet) {

@@ -20,8 +20,8 @@ enum class Sada { katalog, mimo };
 // needs the second tileset.
 bool maKodyMimo(QByteArrayView zaznam);
 
-// Why the room's name cannot stand in a map, or an empty text: XML carries
-// no control characters but tab, line feed and carriage return.
+// Why the room's name cannot stand in a map (ridiciZnakNazvu()), or an
+// empty text.
 QString nazevNejdeDoMapy(QByteArrayView zaznam);
 
 // Map n of `pocet`, named so that the names sort in that order.
