@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main/kresleni.h"
+
 #include <QLatin1String>
 
 // What a room looks like in Tiled, the map editor: one orthogonal map of
@@ -7,7 +9,7 @@
 // the tiles of two tilesets that the reader knows by their properties.
 namespace vinula::mistnosti::tiled {
 
-constexpr int strana = 20; // a tile, a cell of the editor's surface
+constexpr int strana = kresleni::strana; // a tile is a cell of the editor's surface
 
 // The tileset property that marks a tileset as Vinula's; the tile
 // properties with the code (an int) and the Czech name; the map property

@@ -53,10 +53,18 @@ const Ctenar::Nactena &Ctenar::externi(const QString &cesta) {
     if (const auto it = sady_.constFind(klic); it != sady_.cend())
         return *it;
     Nactena nactena;
+    nactena.cesta = cesta;
     if (const auto data = nactiSoubor(cesta, &nactena.chyba))
         if (auto sada = sadaZDat(*data, &nactena.chyba))
             nactena.sada = std::make_shared<const SadaDlazdic>(std::move(*sada));
     return *sady_.insert(klic, nactena);
+}
+
+QStringList Ctenar::cteneSady() const {
+    QStringList cesty;
+    for (const Nactena &nactena : sady_)
+        cesty.append(nactena.cesta);
+    return cesty;
 }
 
 std::optional<QByteArray> Ctenar::mistnost(const QString &cesta, QString *duvod) {
@@ -87,7 +95,7 @@ std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString
             return *it;
         const QString kde = QStringLiteral("na (%1, %2)").arg(x).arg(y);
         const auto nic = [duvod](const QString &text) {
-            chyba(duvod, text);
+            nastavDuvod(duvod, text);
             return -1;
         };
         const auto za = std::upper_bound(obsah.sady.cbegin(), obsah.sady.cend(), gid,

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,8 @@ public:
 
     // Tileset files read so far, each file once by whatever path.
     qsizetype nactenychSad() const { return sady_.size(); }
+    // Their paths, as the maps named them.
+    QStringList cteneSady() const;
 
 private:
     // External tilesets by the file's identity, each read once however many
@@ -32,6 +35,7 @@ private:
     struct Nactena {
         std::shared_ptr<const SadaDlazdic> sada;
         QString chyba;
+        QString cesta;
     };
     QHash<QString, Nactena> sady_;
 

@@ -14,7 +14,7 @@ constexpr qsizetype bajtuDat = 4 * bunek;
 bool rozbal(const QByteArray &vstup, int okno, QByteArray &vystup, QString *duvod) {
     z_stream proud{};
     if (inflateInit2(&proud, okno) != Z_OK)
-        return chyba(duvod, QStringLiteral("na rozbalení dat vrstvy není dost paměti"));
+        return nastavDuvod(duvod, QStringLiteral("na rozbalení dat vrstvy není dost paměti"));
     vystup.resize(bajtuDat + 1);
     proud.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(vstup.constData()));
     proud.avail_in = static_cast<uInt>(vstup.size());
@@ -27,9 +27,10 @@ bool rozbal(const QByteArray &vstup, int okno, QByteArray &vystup, QString *duvo
     if (vysledek == Z_STREAM_END)
         return true;
     if (prilisMnoho)
-        return chyba(duvod, QStringLiteral("rozbalená data vrstvy mají víc než 2400 bajtů, "
-                                           "30 × 20 dlaždic jich má 2400"));
-    return chyba(duvod, QStringLiteral("komprimovaná data vrstvy jsou poškozená nebo neúplná"));
+        return nastavDuvod(duvod, QStringLiteral("rozbalená data vrstvy mají víc než 2400 bajtů, "
+                                                 "30 × 20 dlaždic jich má 2400"));
+    return nastavDuvod(duvod,
+                       QStringLiteral("komprimovaná data vrstvy jsou poškozená nebo neúplná"));
 }
 
 } // namespace
@@ -37,9 +38,9 @@ bool rozbal(const QByteArray &vstup, int okno, QByteArray &vystup, QString *duvo
 bool poctyDlazdic(qint64 pocet, QString *duvod) {
     if (pocet == bunek)
         return true;
-    return chyba(duvod,
-                 QStringLiteral("vrstva má %1 dlaždic, místnost 30 × 20 jich má 600")
-                     .arg(pocet > bunek ? QStringLiteral("víc než 600") : QString::number(pocet)));
+    return nastavDuvod(
+        duvod, QStringLiteral("vrstva má %1 dlaždic, místnost 30 × 20 jich má 600")
+                   .arg(pocet > bunek ? QStringLiteral("víc než 600") : QString::number(pocet)));
 }
 
 std::optional<quint32> gidZTextu(QByteArrayView text) {
@@ -67,8 +68,9 @@ bool zCsv(QByteArrayView text, Gidy &gidy, QString *duvod) {
             const QByteArrayView polozka = text.sliced(od, carka - od).trimmed();
             const auto gid = gidZTextu(polozka);
             if (!gid)
-                return chyba(duvod, QStringLiteral("data vrstvy v CSV: %1 není číslo dlaždice")
-                                        .arg(citace(QString::fromLatin1(polozka))));
+                return nastavDuvod(duvod,
+                                   QStringLiteral("data vrstvy v CSV: %1 není číslo dlaždice")
+                                       .arg(citace(QString::fromLatin1(polozka))));
             if (pocet == bunek)
                 return poctyDlazdic(bunek + 1, duvod);
             gidy[static_cast<std::size_t>(pocet++)] = *gid;
@@ -94,7 +96,7 @@ QString neznameKodovani(QStringView kodovani) {
 
 bool zBase64(QByteArrayView text, QStringView komprese, Gidy &gidy, QString *duvod) {
     if (const QString neznama = neznamaKomprese(komprese); !neznama.isEmpty())
-        return chyba(duvod, neznama);
+        return nastavDuvod(duvod, neznama);
     QByteArray cisty;
     cisty.reserve(text.size());
     for (const char znak : text)
@@ -103,16 +105,16 @@ bool zBase64(QByteArrayView text, QStringView komprese, Gidy &gidy, QString *duv
     const auto dekodovano = QByteArray::fromBase64Encoding(
         cisty, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
     if (!dekodovano)
-        return chyba(duvod, QStringLiteral("data vrstvy nejsou platné base64"));
+        return nastavDuvod(duvod, QStringLiteral("data vrstvy nejsou platné base64"));
     QByteArray bajty;
     if (komprese.isEmpty())
         bajty = *dekodovano;
     else if (!rozbal(*dekodovano, komprese == u"zlib" ? 15 : 15 + 16, bajty, duvod))
         return false;
     if (bajty.size() != bajtuDat)
-        return chyba(duvod, QStringLiteral("data vrstvy mají %1 bajtů, 30 × 20 dlaždic jich "
-                                           "má 2400")
-                                .arg(bajty.size()));
+        return nastavDuvod(duvod, QStringLiteral("data vrstvy mají %1 bajtů, 30 × 20 dlaždic jich "
+                                                 "má 2400")
+                                      .arg(bajty.size()));
     for (int i = 0; i < bunek; ++i)
         gidy[static_cast<std::size_t>(i)] = qFromLittleEndian<quint32>(bajty.constData() + 4 * i);
     return true;

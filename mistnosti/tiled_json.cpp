@@ -24,22 +24,22 @@ bool ctiVrstvuJson(const QJsonObject &vrstva, Obsah &obsah, QString *duvod) {
     const QJsonValue data = vrstva.value(u"data");
     if (kodovani == u"base64") {
         if (!data.isString())
-            return chyba(duvod, QStringLiteral("data vrstvy v base64 nejsou text"));
+            return nastavDuvod(duvod, QStringLiteral("data vrstvy v base64 nejsou text"));
         return zBase64(data.toString().toLatin1(), vrstva.value(u"compression").toString(),
                        obsah.gidy, duvod);
     }
     if (!kodovani.isEmpty() && kodovani != u"csv")
-        return chyba(duvod, neznameKodovani(kodovani));
+        return nastavDuvod(duvod, neznameKodovani(kodovani));
     if (!data.isArray())
-        return chyba(duvod, QStringLiteral("vrstva dlaždic nemá data"));
+        return nastavDuvod(duvod, QStringLiteral("vrstva dlaždic nemá data"));
     const QJsonArray pole = data.toArray();
     if (!poctyDlazdic(pole.size(), duvod))
         return false;
     for (int i = 0; i < bunek; ++i) {
         const double gid = pole[i].toDouble(-1);
         if (!(gid >= 0 && gid <= 0xFFFFFFFFu) || gid != static_cast<double>(quint32(gid)))
-            return chyba(duvod,
-                         QStringLiteral("data vrstvy: %1. položka není číslo dlaždice").arg(i + 1));
+            return nastavDuvod(
+                duvod, QStringLiteral("data vrstvy: %1. položka není číslo dlaždice").arg(i + 1));
         obsah.gidy[static_cast<std::size_t>(i)] = static_cast<quint32>(gid);
     }
     return true;
@@ -53,7 +53,7 @@ bool ctiVrstvyJson(const QJsonArray &vrstvy, Obsah &obsah, int hloubka, QString 
             return false;
         if (typ == u"group" &&
             (hloubka >= nejhlubsiSkupina
-                 ? !chyba(duvod, QStringLiteral("skupiny vrstev jsou vnořené příliš hluboko"))
+                 ? !nastavDuvod(duvod, QStringLiteral("skupiny vrstev jsou vnořené příliš hluboko"))
                  : !ctiVrstvyJson(vrstva.value(u"layers").toArray(), obsah, hloubka + 1, duvod)))
             return false;
     }
@@ -66,12 +66,12 @@ bool ctiJson(const QByteArray &data, Obsah &obsah, QString *duvod) {
     QJsonParseError chybaJson;
     const QJsonDocument dokument = QJsonDocument::fromJson(data, &chybaJson);
     if (chybaJson.error != QJsonParseError::NoError)
-        return chyba(duvod, QStringLiteral("není to mapa Tiledu: chybný JSON na %1. znaku")
-                                .arg(chybaJson.offset + 1));
+        return nastavDuvod(duvod, QStringLiteral("není to mapa Tiledu: chybný JSON na %1. znaku")
+                                      .arg(chybaJson.offset + 1));
     const QJsonObject o = dokument.object();
     if (o.value(u"type").toString() != u"map")
-        return chyba(duvod, QStringLiteral("není to mapa Tiledu: JSON s typem %1, ne „map“")
-                                .arg(citace(o.value(u"type").toString())));
+        return nastavDuvod(duvod, QStringLiteral("není to mapa Tiledu: JSON s typem %1, ne „map“")
+                                      .arg(citace(o.value(u"type").toString())));
     if (!overHlavicku(o.value(u"orientation").toString(), nekonecna(o.value(u"infinite")),
                       o.value(u"width").toInteger(-1), o.value(u"height").toInteger(-1), duvod))
         return false;
@@ -88,7 +88,7 @@ bool ctiJson(const QByteArray &data, Obsah &obsah, QString *duvod) {
                        obsah.nazev = hodnota.toString();
                    });
     if (!chybaNazvu.isEmpty())
-        return chyba(duvod, chybaNazvu);
+        return nastavDuvod(duvod, chybaNazvu);
     for (const QJsonValue &v : o.value(u"tilesets").toArray()) {
         const QJsonObject sada = v.toObject();
         const qint64 prvni = sada.value(u"firstgid").toInteger(-1);

@@ -18,12 +18,6 @@ Forma forma(QByteArrayView data) {
     return Forma::jina;
 }
 
-bool chyba(QString *duvod, const QString &text) {
-    if (duvod)
-        *duvod = text;
-    return false;
-}
-
 QString zkrat(const QString &text) {
     constexpr qsizetype nejvic = 40;
     return naRadek(text.size() > nejvic ? text.first(nejvic) + u'…' : text);
@@ -45,31 +39,34 @@ qint64 celeCislo(QStringView text) {
 
 bool platnePrvni(qint64 prvni, QString *duvod) {
     return (prvni >= 1 && prvni <= 0x0FFFFFFF) ||
-           chyba(duvod, QStringLiteral("sada dlaždic mapy nemá platné firstgid"));
+           nastavDuvod(duvod, QStringLiteral("sada dlaždic mapy nemá platné firstgid"));
 }
 
 bool overHlavicku(QStringView orientace, bool nekonecna, qint64 sirka, qint64 vyska,
                   QString *duvod) {
     if (orientace != u"orthogonal")
-        return chyba(duvod, QStringLiteral("mapa není pravoúhlá: orientace %1, místnost "
-                                           "potřebuje „orthogonal“")
-                                .arg(citace(orientace.toString())));
+        return nastavDuvod(duvod, QStringLiteral("mapa není pravoúhlá: orientace %1, místnost "
+                                                 "potřebuje „orthogonal“")
+                                      .arg(citace(orientace.toString())));
     if (nekonecna)
-        return chyba(duvod, QStringLiteral("mapa je nekonečná; místnost má pevnou plochu 30 × 20"));
+        return nastavDuvod(duvod,
+                           QStringLiteral("mapa je nekonečná; místnost má pevnou plochu 30 × 20"));
     if (sirka != Mistnost::sirka || vyska != Mistnost::vyska)
-        return chyba(duvod, QStringLiteral("mapa má %1 × %2 dlaždic, místnost má 30 × 20")
-                                .arg(cislo(sirka), cislo(vyska)));
+        return nastavDuvod(duvod, QStringLiteral("mapa má %1 × %2 dlaždic, místnost má 30 × 20")
+                                      .arg(cislo(sirka), cislo(vyska)));
     return true;
 }
 
 bool overVrstvu(Obsah &obsah, const QString &jmeno, qint64 sirka, qint64 vyska, QString *duvod) {
     if (++obsah.vrstev > 1)
-        return chyba(duvod, QStringLiteral("mapa má víc než jednu vrstvu dlaždic (druhá je %1), "
-                                           "místnost se čte z jediné")
-                                .arg(citace(jmeno)));
+        return nastavDuvod(duvod,
+                           QStringLiteral("mapa má víc než jednu vrstvu dlaždic (druhá je %1), "
+                                          "místnost se čte z jediné")
+                               .arg(citace(jmeno)));
     if (sirka != Mistnost::sirka || vyska != Mistnost::vyska)
-        return chyba(duvod, QStringLiteral("vrstva %1 má %2 × %3 dlaždic, místnost má 30 × 20")
-                                .arg(citace(jmeno), cislo(sirka), cislo(vyska)));
+        return nastavDuvod(duvod,
+                           QStringLiteral("vrstva %1 má %2 × %3 dlaždic, místnost má 30 × 20")
+                               .arg(citace(jmeno), cislo(sirka), cislo(vyska)));
     return true;
 }
 

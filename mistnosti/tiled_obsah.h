@@ -1,5 +1,6 @@
 #pragma once
 
+#include "room/duvod.h"
 #include "room/mistnost.h"
 
 #include <QByteArrayView>
@@ -48,9 +49,6 @@ enum class Forma { xml, json, jina };
 
 // Told by the first character, as maps and tilesets come under any name.
 Forma forma(QByteArrayView data);
-
-// Sets *duvod, when asked, and is false.
-bool chyba(QString *duvod, const QString &text);
 
 // Text from a file, for a message: at most 40 characters, control
 // characters shown as '?'; citace() puts it in quotes.

@@ -81,7 +81,7 @@ std::optional<SadaDlazdic> sadaZDat(const QByteArray &data, QString *duvod) {
         ok = !xml.hasError() && xml.name() == u"tileset";
     }
     if (!ok) {
-        chyba(duvod, QStringLiteral("není to sada dlaždic Tiledu"));
+        nastavDuvod(duvod, QStringLiteral("není to sada dlaždic Tiledu"));
         return std::nullopt;
     }
     return sada;

@@ -30,9 +30,9 @@ bool ctiDataXml(QXmlStreamReader &xml, Gidy &gidy, QString *duvod) {
                 if (ok)
                     gidy[static_cast<std::size_t>(pocet++)] = *gid;
                 else if (!gid)
-                    chyba(duvod, QStringLiteral("dlaždice vrstvy má gid %1, to není číslo "
-                                                "dlaždice")
-                                     .arg(citace(text.toString())));
+                    nastavDuvod(duvod, QStringLiteral("dlaždice vrstvy má gid %1, to není číslo "
+                                                      "dlaždice")
+                                           .arg(citace(text.toString())));
                 else
                     poctyDlazdic(bunek + 1, duvod);
             }
@@ -44,10 +44,10 @@ bool ctiDataXml(QXmlStreamReader &xml, Gidy &gidy, QString *duvod) {
         return zCsv(xml.readElementText().toLatin1(), gidy, duvod);
     if (kodovani == u"base64") {
         if (const QString neznama = neznamaKomprese(komprese); !neznama.isEmpty())
-            return chyba(duvod, neznama);
+            return nastavDuvod(duvod, neznama);
         return zBase64(xml.readElementText().toLatin1(), komprese, gidy, duvod);
     }
-    return chyba(duvod, neznameKodovani(kodovani));
+    return nastavDuvod(duvod, neznameKodovani(kodovani));
 }
 
 bool ctiVrstvuXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
@@ -68,7 +68,7 @@ bool ctiVrstvuXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
     });
     if (!ok)
         return false;
-    return data || chyba(duvod, QStringLiteral("vrstva dlaždic nemá data"));
+    return data || nastavDuvod(duvod, QStringLiteral("vrstva dlaždic nemá data"));
 }
 
 bool ctiVlastnostiMapyXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
@@ -79,7 +79,7 @@ bool ctiVlastnostiMapyXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
             return xml.skipCurrentElement();
         const QStringView typ = a.value(QLatin1String("type"));
         if (!typ.isEmpty() && typ != u"string") {
-            ok = chyba(duvod, nazevNeniText(typ));
+            ok = nastavDuvod(duvod, nazevNeniText(typ));
             return xml.skipCurrentElement();
         }
         // A text of several lines stands as the element's text.
@@ -107,7 +107,8 @@ bool ctiSkupinuXml(QXmlStreamReader &xml, Obsah &obsah, int hloubka, QString *du
         } else if (jmeno == u"group") {
             ok = hloubka < nejhlubsiSkupina
                      ? ctiSkupinuXml(xml, obsah, hloubka + 1, duvod)
-                     : chyba(duvod, QStringLiteral("skupiny vrstev jsou vnořené příliš hluboko"));
+                     : nastavDuvod(duvod,
+                                   QStringLiteral("skupiny vrstev jsou vnořené příliš hluboko"));
         } else if (jmeno == u"properties" && hloubka == 0) {
             ok = ctiVlastnostiMapyXml(xml, obsah, duvod);
         } else if (jmeno == u"tileset" && hloubka == 0) {
@@ -138,10 +139,11 @@ bool ctiSkupinuXml(QXmlStreamReader &xml, Obsah &obsah, int hloubka, QString *du
 bool ctiTmx(const QByteArray &data, Obsah &obsah, QString *duvod) {
     QXmlStreamReader xml(data);
     if (!xml.readNextStartElement())
-        return chyba(duvod, chybaXml(xml));
+        return nastavDuvod(duvod, chybaXml(xml));
     if (xml.name() != u"map")
-        return chyba(duvod, QStringLiteral("není to mapa Tiledu: hlavní prvek je <%1>, ne <map>")
-                                .arg(zkrat(xml.name().toString())));
+        return nastavDuvod(duvod,
+                           QStringLiteral("není to mapa Tiledu: hlavní prvek je <%1>, ne <map>")
+                               .arg(zkrat(xml.name().toString())));
     const auto a = xml.attributes();
     if (!overHlavicku(a.value(QLatin1String("orientation")),
                       a.value(QLatin1String("infinite")).toInt() != 0,
@@ -153,8 +155,8 @@ bool ctiTmx(const QByteArray &data, Obsah &obsah, QString *duvod) {
     // Broken XML (a file cut short) is the reason, whatever it made of the
     // data.
     if (xml.hasError())
-        return chyba(duvod, chybaXml(xml));
-    return ok || chyba(duvod, proc);
+        return nastavDuvod(duvod, chybaXml(xml));
+    return ok || nastavDuvod(duvod, proc);
 }
 
 } // namespace vinula::mistnosti::tiled

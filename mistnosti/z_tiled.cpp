@@ -34,7 +34,7 @@ int zTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         [&mistnosti](const Zapis &zapis, QString *) {
             return zapis(mistnosti) ? Kopie::hotovo : Kopie::chybaZapisu;
         },
-        {}, prikaz.zbytek);
+        {}, prikaz.zbytek + ctenar.cteneSady());
 }
 
 QString napovedaZTiledu() {

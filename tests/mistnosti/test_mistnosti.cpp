@@ -325,18 +325,24 @@ private slots:
             QVERIFY2(beh.ven.startsWith(vystup), qPrintable(beh.ven));
     }
 
-    // z-tiled never appends onto a map it reads, even one whose length
-    // would pass for a room file.
-    void zTiledNaSvouMapu() {
+    // z-tiled never appends onto a map or a tileset it reads, even one whose
+    // length would pass for a room file.
+    void zTiledNaSvujVstup_data() {
+        QTest::addColumn<QString>("soubor");
+        QTest::newRow("mapa") << u"mapy/0001.tmx"_s;
+        QTest::newRow("sada dlaždic") << u"mapy/vinula.tsx"_s;
+    }
+    void zTiledNaSvujVstup() {
+        QFETCH(QString, soubor);
         QCOMPARE(spust(slozka, u"do-tiled A.DAT 1 -o mapy"_s).kod, 0);
-        QByteArray mapa = precti(cesta(u"mapy/0001.tmx"_s));
-        mapa += QByteArray(650 - mapa.size() % 650, '\n');
-        QVERIFY(uloz(cesta(u"mapy/0001.tmx"_s), mapa));
-        const Beh beh = spust(slozka, u"z-tiled mapy/0001.tmx -o mapy/0001.tmx --pripojit"_s);
-        QCOMPARE(beh.chyby, u"vinula-mistnosti: mapy/0001.tmx: výstup je tentýž soubor jako "
-                            "zdroj, zdroj se nemění\n"_s);
+        QByteArray data = precti(cesta(soubor));
+        data += QByteArray(650 - data.size() % 650, '\n');
+        QVERIFY(uloz(cesta(soubor), data));
+        const Beh beh = spust(slozka, "z-tiled mapy/0001.tmx --pripojit -o " + soubor);
+        QCOMPARE(beh.chyby, "vinula-mistnosti: " + soubor +
+                                ": výstup je tentýž soubor jako zdroj, zdroj se nemění\n");
         QCOMPARE(beh.kod, 2);
-        QCOMPARE(precti(cesta(u"mapy/0001.tmx"_s)), mapa);
+        QCOMPARE(precti(cesta(soubor)), data);
     }
 
     // The same list as JSON, compared as data with one written by hand; the
