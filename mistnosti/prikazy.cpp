@@ -17,6 +17,8 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly);
 QString napovedaDoTiledu();
 int zTiled(const Prikaz &prikaz, const Kanaly &kanaly);
 QString napovedaZTiledu();
+int text(const Prikaz &prikaz, const Kanaly &kanaly);
+QString napovedaTextu();
 
 namespace {
 
@@ -85,6 +87,16 @@ constexpr Podprikaz tabulka[] = {
      .chybiVystup = chybiVystupniSoubor,
      .napoveda = napovedaZTiledu,
      .spust = zTiled},
+    {.jmeno = "text",
+     .pouziti = "text SOUBOR…",
+     .popis = "vypíše místnosti jako text, pro git diff",
+     .volby = 0,
+     .nejmene = 1,
+     .nejvice = kolikoli,
+     .chybiArgument = chybiSoubor,
+     .chybiVystup = nullptr,
+     .napoveda = napovedaTextu,
+     .spust = text},
 };
 
 } // namespace

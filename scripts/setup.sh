@@ -17,6 +17,7 @@ packages=(
     desktop-file-utils          #   desktop-file-validate
     appstream                   #   appstreamcli
     tiled                       # the tests open the exported maps in Tiled and tmxrasterizer
+    git                         # the test of room files' text form in git diff
 )
 
 missing=()

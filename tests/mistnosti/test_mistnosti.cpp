@@ -345,6 +345,37 @@ private slots:
         QCOMPARE(precti(cesta(soubor)), data);
     }
 
+    // The real git shows a room file's change as the changed lines of its
+    // text: a food item turned wall, a cell given a code that is no item.
+    void gitDiff() {
+        const auto git = [this](const QStringList &argumenty) {
+            return proces::spust(
+                u"git"_s, slozka,
+                QStringList{u"-c"_s, u"user.name=t"_s, u"-c"_s, u"user.email=t@t"_s} + argumenty);
+        };
+        QVERIFY(uloz(cesta(u".gitattributes"_s), "*.DAT diff=vinula\n") &&
+                uloz(cesta(u"HRA.DAT"_s), zaznam("Sklep", {{0, 5, 1}, {3, 4, 100}})));
+        QCOMPARE(git({u"init"_s, u"-q"_s}).kod, 0);
+        QCOMPARE(git({u"config"_s, u"diff.vinula.textconv"_s, VINULA_MISTNOSTI_PATH " text"}).kod,
+                 0);
+        QCOMPARE(git({u"add"_s, u"."_s}).kod, 0);
+        QCOMPARE(git({u"commit"_s, u"-qm"_s, u"a"_s}).kod, 0);
+        QVERIFY(uloz(cesta(u"HRA.DAT"_s), zaznam("Sklep", {{0, 5, 1}, {3, 4, 50}, {2, 2, 20}})));
+        const Beh beh = git({u"diff"_s});
+        QCOMPARE(beh.kod, 0);
+        QStringList zmeny;
+        for (const QString &radek : beh.ven.split(u'\n'))
+            if ((radek.startsWith(u'-') || radek.startsWith(u'+')) && !radek.startsWith(u"---") &&
+                !radek.startsWith(u"+++"))
+                zmeny.append(radek);
+        // Sorted: git may pair the unchanged empty rows either way.
+        zmeny.sort();
+        const QString tecky(26, u'.');
+        QCOMPARE(zmeny,
+                 (QStringList{"+...1" + tecky, "+..?." + tecky, u"+mimo katalog (2, 2): kód 20"_s,
+                              "-...." + tecky, "-...a" + tecky}));
+    }
+
     // The same list as JSON, compared as data with one written by hand; the
     // file name as it is, where a message shows it made safe.
     void json() {
