@@ -142,11 +142,10 @@ struct Ridic {
 class TestE2e : public QObject {
     Q_OBJECT
 private slots:
-    // One session: the blue wall chosen in the palette is painted along a stroke (a cell
-    // per tick as the pointer passes), erased in one cell with Shift held, then all cleared; the
-    // vinula and a food item painted; F2 writes exactly that room into a new file. After Clear, F3
-    // loads it back; twelve walls scattered at random land on free cells; Ctrl+M draws the grid
-    // lines over them; Ctrl+U quits.
+    // One session: the blue wall chosen in the palette is painted along a stroke (a cell per tick
+    // as the pointer passes), erased in one cell with Shift held; the vinula and a food painted;
+    // F2 writes exactly that room into a new file. After Clear, F3 loads it back; twelve walls
+    // scattered at random land on free cells; Ctrl+M draws the grid over them; Ctrl+U quits.
     void sezeni() {
         QTemporaryDir slozka;
         Ridic r;
@@ -164,9 +163,6 @@ private slots:
         m[20 * 5 + 5] = 0;
         QVERIFY(r.drz(5, 5, m));
         r.vOkne({"keyup", "shift"});
-        r.klavesy("ctrl+v");
-        m.fill(0);
-        QVERIFY(pockej([&] { return r.mistnost() == m; }));
         m[20 * 0 + 7] = 1;
         QVERIFY(r.zvol(0, 0, 1) && r.drz(0, 7, m));
         m[20 * 15 + 10] = 100;
@@ -179,7 +175,7 @@ private slots:
         r.klavesy("alt+u", z);
         const QString cesta = slozka.filePath(QStringLiteral("NOVA.DAT"));
         QVERIFY(pockej([&] { return QFileInfo(cesta).size() == 650; }));
-        QCOMPARE(precti(cesta), cekane::zaznam("Moje mistnost", {{0, 7, 1}, {15, 10, 100}}));
+        QCOMPARE(precti(cesta), QByteArray("Moje mistnost").leftJustified(50) + m);
         r.klavesy("ctrl+v");
         QVERIFY(pockej([&] { return r.mistnost() == QByteArray(600, 0); }));
         const QString n = r.otevri("F3", "^Načtení místnosti z disku$");
@@ -193,8 +189,10 @@ private slots:
         r.napis("12", d);
         r.klavesy("alt+r", d);
         QByteArray s;
-        QVERIFY(pockej([&] { return (s = r.mistnost()).count(char(52)) == 12; }));
-        QCOMPARE(s.replace(char(52), char(0)), m);
+        QVERIFY(
+            pockej([&] { return (s = r.mistnost()).count(char(52)) == m.count(char(52)) + 12; }));
+        for (int i = 0; i < 600; ++i) // only free cells took one
+            QVERIFY(s[i] == m[i] || (m[i] == 0 && s[i] == 52));
         r.klavesy("ctrl+m");
         QVERIFY(pockej([&] { return r.barva(20, 10) == QColor(64, 64, 64); }));
         QCOMPARE(r.barva(10, 20), QColor(64, 64, 64));

@@ -129,10 +129,10 @@ private slots:
     }
     // Room 2 loaded with the grid on: the surface cleared and the room drawn under the lines, the
     // name of 50 characters, the ring untouched. Then a load or save that fails: the load dialog
-    // chose room 3 and the file changed before the tick, or the file cannot take the room saved
-    // (another program holding it: the save does not wait).
-    // The room, its names and the surface stay, and the user is told once, after the tick, in
-    // plain text (the file name holds markup).
+    // chose room 3 and the file changed before the tick, or the file cannot take the room (another
+    // program holding it: the save does not wait). The room, its names (the room's and the file's)
+    // and the surface stay; the user is told once, after the tick, in plain text (the path holds
+    // markup).
     void nezdar() {
         QFETCH(QString, pripad);
         QTemporaryDir adresar;
