@@ -1,8 +1,7 @@
 #pragma once
 
-// Expected values made without the code they check: pictures read from their
-// files by the catalogue's table as written here, surfaces painted with
-// QPainter, room records written byte by byte.
+// Expected values made without the code they check: pictures read from their files, surfaces
+// painted with QPainter, room records written byte by byte.
 
 #include "room/mistnost.h"
 
@@ -18,20 +17,18 @@ namespace cekane {
 constexpr QRgb cerna = 0xff000000;
 constexpr QRgb seda = 0xff404040; // the grid lines, RGB(64, 64, 64)
 
-// The picture file a cell holding `kod` shows: none for 2..49, the unknown
-// picture for the codes past the nine walls and the 63 foods.
+// The picture file a cell holding `kod` shows: none for 2..49, the unknown picture for the
+// codes past the nine walls and the 63 foods.
 inline QImage obrazek(int kod) {
-    QString soubor = QStringLiteral("neznamy");
-    if (kod > 1 && kod < 50)
+    const QString soubor = kod == 0                   ? QStringLiteral("volno")
+                           : kod == 1                 ? QStringLiteral("hlava")
+                           : kod < 50                 ? QString()
+                           : kod <= 58                ? QStringLiteral("zed%1").arg(kod - 50)
+                           : kod >= 100 && kod <= 162 ? QStringLiteral("zradlo%1").arg(kod - 100)
+                                                      : QStringLiteral("neznamy");
+    if (soubor.isEmpty())
         return {};
-    if (kod <= 1)
-        soubor = kod ? QStringLiteral("hlava") : QStringLiteral("volno");
-    else if (kod >= 50 && kod <= 58)
-        soubor = QStringLiteral("zed%1").arg(kod - 50);
-    else if (kod >= 100 && kod <= 162)
-        soubor = QStringLiteral("zradlo%1").arg(kod - 100);
-    return QImage(QStringLiteral(":/items/%1.xpm").arg(soubor))
-        .convertToFormat(QImage::Format_RGB32);
+    return QImage(":/items/" + soubor + ".xpm").convertToFormat(QImage::Format_RGB32);
 }
 
 // The 29 + 19 lines, none along the outer edges.
@@ -49,8 +46,7 @@ inline void bunka(QImage &plocha, int x, int y, int kod) {
         QPainter(&plocha).drawImage(20 * x, 20 * y, o);
 }
 
-// The surface showing the room's area: black, each cell's picture, then the
-// grid lines when asked.
+// The surface showing the room's area: black, each cell's picture, the grid lines if asked.
 inline QImage plocha(const vinula::Mistnost &m, bool sMrizkou = false) {
     QImage o(600, 400, QImage::Format_RGB32);
     o.fill(cerna);
@@ -73,8 +69,7 @@ inline vinula::Mistnost mistnost(std::initializer_list<Bunka> bunky) {
     return m;
 }
 
-// A 650-byte record: the name's bytes as given, spaces up to 50, then the 600
-// cells column by column, free but for those listed.
+// A 650-byte record: the name's bytes, spaces up to 50, then the 600 cells column by column.
 inline QByteArray zaznam(const QByteArray &nazev, std::initializer_list<Bunka> bunky = {}) {
     QByteArray r = nazev.leftJustified(50, ' ', true) + QByteArray(600, '\0');
     for (const auto &[x, y, kod] : bunky)

@@ -5,9 +5,8 @@
 #include <QWidget>
 #include <functional>
 
-// Runs `akce` on the modal window that `otevri` shows (looked for from a timer: the
-// modal call returns only once the window closes); a window the action leaves open
-// is closed after 5 s. Returns whether the action ran at all.
+// Runs `akce` on the modal window that `otevri` shows (looked for from a timer: the modal call
+// returns only once it closes); a window left open is closed after 5 s. Whether `akce` ran.
 inline bool sModalnimOknem(const std::function<void()> &otevri,
                            const std::function<void(QWidget *)> &akce) {
     bool probehlo = false;

@@ -1,7 +1,6 @@
 #pragma once
 
-// A program run as a separate process, as a user runs it: its exit status
-// and what it printed.
+// A program run as a separate process, as a user runs it: its exit status and what it printed.
 
 #include <QProcess>
 #include <QString>
@@ -16,10 +15,8 @@
 
 namespace proces {
 
-// Where the program's standard output goes: a pipe to the test, the same
-// pipe as the messages, /dev/full, a closed descriptor, a pipe nobody reads
-// (with SIGPIPE ignored, as a parent may leave it), or the file ven.txt in
-// the folder.
+// Where its standard output goes: a pipe to the test, the messages' pipe, /dev/full, a closed
+// descriptor, a pipe nobody reads (SIGPIPE ignored, as a parent may leave it), or ven.txt.
 enum class Ven { roura, sChybami, plny, zavreny, bezCtenare, doSouboru };
 
 struct Beh {
@@ -27,10 +24,8 @@ struct Beh {
     QString ven, chyby;
 };
 
-// Runs `program` in `slozka`. `limit` caps the size of any file it writes
-// (RLIMIT_FSIZE, a full disk as the process sees it), -1 for none; a write
-// past it raises SIGXFSZ with its default action, which ends a program that
-// does not take care.
+// Runs `program` in `slozka`. `limit` caps the size of any file it writes (RLIMIT_FSIZE, a
+// full disk as it sees it; -1: none); past it SIGXFSZ, by default, ends a careless program.
 inline Beh spust(const QString &program, const QString &slozka, const QStringList &argumenty,
                  qint64 limit = -1, Ven standardni = Ven::roura,
                  const QProcessEnvironment &prostredi = QProcessEnvironment::systemEnvironment()) {

@@ -2,6 +2,7 @@
 // through xdotool, results read off the screen.
 
 #include "../cekane.h"
+#include "../soubor.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -10,7 +11,9 @@
 #include <QTest>
 
 namespace {
-const auto pockej = [](auto podminka) { return QTest::qWaitFor(podminka, 10000); };
+bool pockej(const std::function<bool()> &podminka) {
+    return QTest::qWaitFor(podminka, 10000);
+}
 
 QString xdo(const QStringList &argumenty) {
     QProcess p;
@@ -26,25 +29,18 @@ QImage snimek(const QRect &r) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// The item code whose picture a 20 x 20 screen area shows (the lowest code
-// with that picture), or 255 for none.
+// The item code whose picture a 20 x 20 screen area shows (the lowest code with that
+// picture), or 255 for none.
 char kod(const QImage &obraz) {
-    static const QList<QImage> obrazky = [] {
-        QList<QImage> o;
-        for (int k = 0; k < 256; ++k)
-            o.append(cekane::obrazek(k));
-        return o;
-    }();
+    static QList<QImage> obrazky;
+    for (int k = int(obrazky.size()); k < 256; ++k)
+        obrazky.append(cekane::obrazek(k));
     return static_cast<char>(obrazky.indexOf(obraz));
 }
 
 // The first visible window whose title matches the expression, once there is one.
 QString najdi(const QString &titulek) {
     return xdo({"search", "--sync", "--onlyvisible", "--name", titulek}).section('\n', 0, 0);
-}
-
-bool zavreno(const QString &titulek) {
-    return pockej([&] { return xdo({"search", "--onlyvisible", "--name", titulek}).isEmpty(); });
 }
 
 QRect geometrie(const QString &id) {
@@ -87,8 +83,8 @@ struct Ridic {
         return editor.waitForFinished(10000) && editor.exitCode() == 0;
     }
 
-    // Runs an xdotool command with the focus on a window (the main one if none
-    // is named): without a window manager nobody else gives it.
+    // An xdotool command with the focus on a window (the main one if none is named): without a
+    // window manager nobody else gives it.
     void vOkne(const QStringList &prikaz, const QString &id = {}) const {
         xdo(QStringList{"windowfocus", "--sync", id.isEmpty() ? hlavni : id} + prikaz);
     }
@@ -130,7 +126,7 @@ struct Ridic {
             !pockej([&] { return kod(snimek(kde)) == predmet; }))
             return false;
         najed(kde.center(), {"click", "1"});
-        return zavreno(paleta);
+        return pockej([&] { return xdo({"search", "--onlyvisible", "--name", paleta}).isEmpty(); });
     }
 
     // Holds the left button on a cell until the surface shows `ocekavana`.
@@ -146,17 +142,14 @@ struct Ridic {
 class TestE2e : public QObject {
     Q_OBJECT
 private slots:
-    // One session: the title. The blue wall chosen in the palette is painted along a stroke (a cell
-    // per tick as the pointer passes), erased in one cell with Shift held, then all cleared; the
-    // vinula and a food item painted; F2 writes exactly that room into a new file. After Clear, F3
-    // loads it back; twelve walls scattered at random land on free cells; Ctrl+M draws the grid
-    // lines over them; Ctrl+U quits.
+    // One session: the blue wall chosen in the palette is painted along a stroke (a cell per tick
+    // as the pointer passes), erased in one cell with Shift held; the vinula and a food painted;
+    // F2 writes exactly that room into a new file. After Clear, F3 loads it back; twelve walls
+    // scattered at random land on free cells; Ctrl+M draws the grid over them; Ctrl+U quits.
     void sezeni() {
         QTemporaryDir slozka;
         Ridic r;
         QVERIFY(slozka.isValid() && r.spust(slozka.path()));
-        QCOMPARE(xdo({"getwindowname", r.hlavni}), QStringLiteral("Vinula - editor místností"));
-
         QVERIFY(r.zvol(4, 0, 52));
         QByteArray m(600, 0);
         najed(r.stred(3, 5), {"mousedown", "1"});
@@ -170,14 +163,10 @@ private slots:
         m[20 * 5 + 5] = 0;
         QVERIFY(r.drz(5, 5, m));
         r.vOkne({"keyup", "shift"});
-        r.klavesy("ctrl+v");
-        m.fill(0);
-        QVERIFY(pockej([&] { return r.mistnost() == m; }));
         m[20 * 0 + 7] = 1;
         QVERIFY(r.zvol(0, 0, 1) && r.drz(0, 7, m));
         m[20 * 15 + 10] = 100;
         QVERIFY(r.zvol(0, 2, 100) && r.drz(15, 10, m));
-
         const QString z = r.otevri("F2", "^Uložení místnosti na disk$");
         najed(geometrie(z).topLeft() + QPoint(198, 184), {"click", "1"}); // the file name box
         r.napis("NOVA.DAT", z);
@@ -186,17 +175,13 @@ private slots:
         r.klavesy("alt+u", z);
         const QString cesta = slozka.filePath(QStringLiteral("NOVA.DAT"));
         QVERIFY(pockej([&] { return QFileInfo(cesta).size() == 650; }));
-        QFile soubor(cesta);
-        QVERIFY(soubor.open(QIODevice::ReadOnly));
-        QCOMPARE(soubor.readAll(), cekane::zaznam("Moje mistnost", {{0, 7, 1}, {15, 10, 100}}));
-
+        QCOMPARE(precti(cesta), QByteArray("Moje mistnost").leftJustified(50) + m);
         r.klavesy("ctrl+v");
         QVERIFY(pockej([&] { return r.mistnost() == QByteArray(600, 0); }));
         const QString n = r.otevri("F3", "^Načtení místnosti z disku$");
         najed(geometrie(n).topLeft() + QPoint(191, 15), {"click", "1"}); // NOVA.DAT; room 1
         r.klavesy("alt+n", n);
         QVERIFY(pockej([&] { return r.mistnost() == m; }));
-
         QVERIFY(r.zvol(4, 0, 52));
         const QString d = r.otevri("ctrl+r", "^Náhodné rozmístění navoleného předmětu$");
         // From the first button to the count box; tabbing in selects its text.
@@ -204,8 +189,10 @@ private slots:
         r.napis("12", d);
         r.klavesy("alt+r", d);
         QByteArray s;
-        QVERIFY(pockej([&] { return (s = r.mistnost()).count(char(52)) == 12; }));
-        QCOMPARE(s.replace(char(52), char(0)), m);
+        QVERIFY(
+            pockej([&] { return (s = r.mistnost()).count(char(52)) == m.count(char(52)) + 12; }));
+        for (int i = 0; i < 600; ++i) // only free cells took one
+            QVERIFY(s[i] == m[i] || (m[i] == 0 && s[i] == 52));
         r.klavesy("ctrl+m");
         QVERIFY(pockej([&] { return r.barva(20, 10) == QColor(64, 64, 64); }));
         QCOMPARE(r.barva(10, 20), QColor(64, 64, 64));

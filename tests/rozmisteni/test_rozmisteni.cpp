@@ -79,7 +79,12 @@ private slots:
     void krok() {
         QFETCH(Pripad, p);
         const QStringList t = p.pole.split(QLatin1Char('|'));
-        const ZadaniRozmisteni zadani{t[0], t[1], t[2], t[3], t[4], p.dotyk};
+        const ZadaniRozmisteni zadani{.pocet = t[0],
+                                      .radek_od = t[1],
+                                      .radek_do = t[2],
+                                      .sloupec_od = t[3],
+                                      .sloupec_do = t[4],
+                                      .dotyk = p.dotyk};
         Mistnost pred;
         for (const QPoint &z : p.zdi)
             pred.nastav(z.x(), z.y(), 50);
