@@ -225,6 +225,8 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
                                            : chyby::popis(chyba, slozka)));
             return chybnyVstup;
         }
+        // The folder's new name on the disk too, as each file's is.
+        platforma::ulozSlozkuNaDisk(QFileInfo(slozka).absolutePath());
     }
     uklid.hotovo();
 
