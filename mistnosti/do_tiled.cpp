@@ -175,7 +175,8 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
         const QString zpet = QStringLiteral("; co se už zapsalo, je zase pryč");
         QString chyba;
         if (!zapisNovy(
-                soubor, [&data](const Zapis &zapisKus) { return zapisKus(data); }, &chyba)) {
+                soubor, [&data](const Zapis &zapisKus) { return zapisKus(data); }, &chyba,
+                nova ? Synchronizace::nakonec : Synchronizace::kazdy)) {
             ohlas(kanaly, proUzivatele(cil.filePath(jmeno)), chyba + zpet);
             return false;
         }
@@ -217,8 +218,13 @@ int doTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
     if (!zapis(tiled::souborSveta, tiled::svet(mapy)))
         return chybnyVstup;
     if (nova) {
-        // A folder of that name that appeared meanwhile is not replaced.
-        if (const int chyba = platforma::prejmenujBezPrepsani(kam.path(), slozka)) {
+        // Every file on the disk before the folder takes its name; one call
+        // for them all. A folder of that name that appeared meanwhile is
+        // not replaced.
+        int chyba = platforma::ulozSouborovySystemNaDisk(kam.path());
+        if (chyba == 0)
+            chyba = platforma::prejmenujBezPrepsani(kam.path(), slozka);
+        if (chyba != 0) {
             ohlas(kanaly, ukaz,
                   QStringLiteral("složku nelze vytvořit: %1; co se už zapsalo, je zase pryč")
                       .arg(chyba == EEXIST ? QStringLiteral("mezitím vznikla")

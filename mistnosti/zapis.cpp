@@ -72,7 +72,8 @@ bool zapisKus(QFile &soubor, QByteArrayView data, QString *duvod) {
 } // namespace
 
 bool zapisNovy(const QString &cesta, const std::function<bool(const Zapis &)> &obsah,
-               QString *duvod) {
+               QString *duvod, Synchronizace synchronizace) {
+    const bool kazdy = synchronizace == Synchronizace::kazdy;
     const QString slozka = QFileInfo(cesta).absolutePath();
     if (const int chyba = platforma::chybaCesty(slozka); chyba != 0)
         return nastavDuvod(
@@ -95,7 +96,8 @@ bool zapisNovy(const QString &cesta, const std::function<bool(const Zapis &)> &o
                            proc.isEmpty() ? nevznikl(QStringLiteral("zápis se nezdařil")) : proc);
     // Whole on the disk before it takes the name: after a power cut the name
     // never stands for an empty or half file.
-    if (const int chyba = platforma::ulozNaDisk(static_cast<int>(docasny->handle())); chyba != 0)
+    if (const int chyba = kazdy ? platforma::ulozNaDisk(static_cast<int>(docasny->handle())) : 0;
+        chyba != 0)
         return nastavDuvod(
             duvod, nevznikl(QStringLiteral("zápis se nezdařil: %1").arg(chyby::popis(chyba))));
     docasny->close();
@@ -112,7 +114,8 @@ bool zapisNovy(const QString &cesta, const std::function<bool(const Zapis &)> &o
     uklid.dismiss();
     // The new name itself, on the disk too. The file is there either way;
     // a folder that cannot be synced is no reason to say it is not.
-    platforma::ulozSlozkuNaDisk(slozka);
+    if (kazdy)
+        platforma::ulozSlozkuNaDisk(slozka);
     return true;
 }
 

@@ -28,8 +28,14 @@ using Zapis = std::function<bool(QByteArrayView)>;
 // nothing has that name yet. Stop signals are caught meanwhile; one that
 // arrives ends the writing like a failure. When `obsah` returns false
 // without a failed write, the reason is the caller's to tell.
+//
+// The file is synced to the disk before it takes its name, and its folder
+// after; or, for many files in a folder that is itself new and hidden until
+// they are all there, not at all (Synchronizace::nakonec): the caller then
+// syncs them at once with platforma::ulozSouborovySystemNaDisk().
+enum class Synchronizace { kazdy, nakonec };
 bool zapisNovy(const QString &cesta, const std::function<bool(const Zapis &)> &obsah,
-               QString *duvod);
+               QString *duvod, Synchronizace synchronizace = Synchronizace::kazdy);
 
 // Rooms on their way into a room file: whole records, handed on in pieces
 // to a Zapis.

@@ -119,6 +119,21 @@ int ulozSlozkuNaDisk(const QString &slozka) {
     return chyba;
 }
 
+int ulozSouborovySystemNaDisk(const QString &slozka) {
+#ifdef Q_OS_LINUX
+    const int deskriptor = open(QFile::encodeName(slozka).constData(), O_RDONLY | O_DIRECTORY);
+    if (deskriptor < 0)
+        return errno;
+    const int chyba = syncfs(deskriptor) == 0 ? 0 : errno;
+    close(deskriptor);
+    return chyba;
+#else
+    (void)slozka;
+    sync();
+    return 0;
+#endif
+}
+
 int chybaCesty(const QString &cesta) {
     struct stat info {};
     return lstat(QFile::encodeName(cesta).constData(), &info) == 0 ? 0 : errno;
@@ -157,6 +172,10 @@ int ulozNaDisk(int deskriptor) {
 }
 
 int ulozSlozkuNaDisk(const QString &) {
+    return 0;
+}
+
+int ulozSouborovySystemNaDisk(const QString &) {
     return 0;
 }
 

@@ -41,6 +41,11 @@ int ulozNaDisk(int deskriptor);
 // be opened for that (not Unix), nothing happens.
 int ulozSlozkuNaDisk(const QString &slozka);
 
+// Everything written to the file system that holds `slozka`, on the disk at
+// once: one call for many new files instead of one for each. Where the
+// system cannot sync one file system, it syncs all.
+int ulozSouborovySystemNaDisk(const QString &slozka);
+
 // The error number with which the system refuses to look up `cesta`
 // (ENOENT, ENAMETOOLONG, EACCES …), or 0 when the path exists. A symbolic
 // link counts as existing even when its target does not.

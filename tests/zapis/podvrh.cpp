@@ -35,3 +35,11 @@ extern "C" int fsync(int deskriptor) {
     }
     return puvodni<int (*)(int)>("fsync")(deskriptor);
 }
+
+extern "C" int syncfs(int deskriptor) {
+    if (hraje("vadny-disk")) {
+        errno = EIO;
+        return -1;
+    }
+    return puvodni<int (*)(int)>("syncfs")(deskriptor);
+}
