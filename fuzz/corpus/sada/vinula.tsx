@@ -3,7 +3,7 @@
  <properties>
   <property name="vinula" value="předměty katalogu"/>
  </properties>
- <image source="../vinula.png" width="300" height="140"/>
+ <image source="vinula.png" width="300" height="140"/>
  <tile id="0">
   <properties>
    <property name="kod" type="int" value="1"/>
