@@ -288,8 +288,12 @@ void BenchVinula::souborPripojMistnost() {
 }
 
 void BenchVinula::rozmistit600() {
-    const ZadaniRozmisteni zadani{QStringLiteral("600"), QStringLiteral("0"),  QStringLiteral("29"),
-                                  QStringLiteral("0"),   QStringLiteral("19"), true};
+    const ZadaniRozmisteni zadani{.pocet = QStringLiteral("600"),
+                                  .radek_od = QStringLiteral("0"),
+                                  .radek_do = QStringLiteral("29"),
+                                  .sloupec_od = QStringLiteral("0"),
+                                  .sloupec_do = QStringLiteral("19"),
+                                  .dotyk = true};
     std::mt19937 nahoda(1);
     int umisteno = 0;
     QBENCHMARK {
@@ -302,9 +306,12 @@ void BenchVinula::rozmistit600() {
 void BenchVinula::rozmistitNemozne() {
     // A million items that may not touch: at most 150 fit, the rest must be
     // given up at once rather than drawn for.
-    const ZadaniRozmisteni zadani{QStringLiteral("1000000"), QStringLiteral("0"),
-                                  QStringLiteral("29"),      QStringLiteral("0"),
-                                  QStringLiteral("19"),      false};
+    const ZadaniRozmisteni zadani{.pocet = QStringLiteral("1000000"),
+                                  .radek_od = QStringLiteral("0"),
+                                  .radek_do = QStringLiteral("29"),
+                                  .sloupec_od = QStringLiteral("0"),
+                                  .sloupec_do = QStringLiteral("19"),
+                                  .dotyk = false};
     std::mt19937 nahoda(1);
     int umisteno = 0;
     QBENCHMARK {
