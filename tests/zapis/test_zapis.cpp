@@ -79,11 +79,10 @@ private slots:
                 QFile::link(adresar.filePath(u"VELKY.DAT"_s), cesta(u"VELKY.DAT"_s)));
     }
 
-    // While the rooms are written: a stop signal, the file-size limit (ulimit -f),
-    // or another program creating the new output or appending without a lock.
-    // An append is cut back, but never takes the other's bytes; a new file never
-    // appears (the other's stays); no temporary file is left. When the tool was
-    // done first, the round proves nothing and runs again.
+    // While the rooms are written: a stop signal, the file-size limit (ulimit -f), or another
+    // program creating the new output or appending without a lock. An append is cut back, but never
+    // takes the other's bytes; a new file never appears (the other's stays); no temporary file is
+    // left. When the tool was done first, the round proves nothing and runs again.
     void preruseni_data() {
         QTest::addColumn<int>("signal"); // SIGXFSZ: the limit, which the tool's own writes reach
         QTest::addColumn<QString>("cil");
@@ -227,12 +226,10 @@ private slots:
         QCOMPARE(poradi, (QList<qsizetype>{0, 2, 4})); // -1 for rooms of several runs mixed
     }
 
-    // A refusal names the real reason: an empty argument, a name or path too
-    // long, a hard link of the source, a name whose bytes are no text; the
-    // command line is the tool's own, whatever Qt would make of it. podvrh plays
-    // file systems the tests cannot mount: one without locks (the append goes
-    // ahead, saying so), one that fails to sync (a failure, never a file that
-    // only seems whole).
+    // A refusal names the real reason: an empty argument, a name or path too long, a hard link of
+    // the source, a name whose bytes are no text; the command line is the tool's own, whatever Qt
+    // would make of it. podvrh plays file systems the tests cannot mount: one without locks (the
+    // append goes ahead, saying so), one failing to sync (a failure, never a file seeming whole).
     void duvody_data() {
         QTest::addColumn<QString>("prikaz");
         QTest::addColumn<int>("kod");
@@ -293,6 +290,7 @@ private slots:
         const proces::Beh beh = proces::spust(
             u"/bin/sh"_s, slozka, {u"-c"_s, "exec \"$0\" " + prikaz, VINULA_MISTNOSTI_PATH}, -1,
             proces::Ven::roura, prostredi);
+        ::unlink((QFile::encodeName(slozka) + "/Star\xE9.DAT").constData()); // QDir cannot name it
         QCOMPARE(beh.chyby, chyby.isEmpty() ? chyby : "vinula-mistnosti: " + chyby);
         QCOMPARE(beh.kod, kod);
         QCOMPARE(precti(cesta(u"T.DAT"_s)), puvodni + vysledek);
