@@ -9,31 +9,27 @@
 
 namespace {
 
-bool hraje(const char *role) {
+// Whether the role is played: then the call fails with `chyba`.
+bool hraje(const char *role, int chyba) {
     const char *podvrh = std::getenv("PODVRH");
-    return podvrh && std::strcmp(podvrh, role) == 0;
-}
-
-template <typename Funkce> Funkce puvodni(const char *jmeno) {
-    return reinterpret_cast<Funkce>(dlsym(RTLD_NEXT, jmeno));
+    if (!podvrh || std::strcmp(podvrh, role) != 0)
+        return false;
+    errno = chyba;
+    return true;
 }
 
 } // namespace
 
 extern "C" int flock(int deskriptor, int operace) {
-    if (hraje("bez-zamku")) {
-        errno = ENOLCK;
-        return -1;
-    }
-    return puvodni<int (*)(int, int)>("flock")(deskriptor, operace);
+    return hraje("bez-zamku", ENOLCK) ? -1
+                                      : reinterpret_cast<int (*)(int, int)>(
+                                            dlsym(RTLD_NEXT, "flock"))(deskriptor, operace);
 }
 
 extern "C" int fsync(int deskriptor) {
-    if (hraje("vadny-disk")) {
-        errno = EIO;
-        return -1;
-    }
-    return puvodni<int (*)(int)>("fsync")(deskriptor);
+    return hraje("vadny-disk", EIO)
+               ? -1
+               : reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"))(deskriptor);
 }
 
 extern "C" int syncfs(int deskriptor) {
