@@ -1,6 +1,7 @@
 // Put before the C library with LD_PRELOAD, it plays a file system the tests
 // cannot mount: PODVRH=bez-zamku one without locks (as some network drives),
-// PODVRH=vadny-disk one whose data never reaches the disk (fsync fails).
+// PODVRH=vadny-disk one whose data never reaches the disk (fsync and syncfs
+// fail).
 
 #include <cerrno>
 #include <cstdlib>
@@ -33,9 +34,7 @@ extern "C" int fsync(int deskriptor) {
 }
 
 extern "C" int syncfs(int deskriptor) {
-    if (hraje("vadny-disk")) {
-        errno = EIO;
-        return -1;
-    }
-    return puvodni<int (*)(int)>("syncfs")(deskriptor);
+    return hraje("vadny-disk", EIO)
+               ? -1
+               : reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "syncfs"))(deskriptor);
 }

@@ -46,7 +46,7 @@ QByteArray mistnosti(const QByteArray &znacka, int pocet) {
 // files, however it names them.
 QStringList docasne(const QString &slozka) {
     return QDir(slozka)
-        .entryList(QDir::Files | QDir::Hidden)
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
         .filter(QRegularExpression(u"^(?!((VELKY|[TNH]|Z\\d)\\.DAT|-reverse|m\\.png)$|Star)"_s));
 }
 
@@ -267,6 +267,9 @@ private slots:
               "N.DAT: zápis se nezdařil: " + eio + "; soubor nevznikl\n", {}, u"vadny-disk"_s);
         radek("připojení na vadný disk", "vyjmout VELKY.DAT 7 -o T.DAT --pripojit", 2,
               "T.DAT: chyba při zápisu: " + eio + "; soubor zůstal, jak byl\n", {},
+              u"vadny-disk"_s);
+        radek("export na vadný disk", "do-tiled VELKY.DAT 1-3 -o D", 2,
+              "D: složku nelze vytvořit: " + eio + "; co se už zapsalo, je zase pryč\n", {},
               u"vadny-disk"_s);
     }
     void duvody() {
