@@ -17,6 +17,8 @@ constexpr int strana = kresleni::strana; // a tile is a cell of the editor's sur
 inline const QLatin1String znackaSady("vinula");
 inline const QLatin1String vlastnostKodu("kod");
 inline const QLatin1String vlastnostNazvu("nazev");
+// The map property of a whole room file's map: the file as it was read.
+inline const QLatin1String vlastnostOtisku("otisk");
 
 // The files of an export: the maps are 0001.tmx, 0002.tmx, …
 inline const QLatin1String souborSady("vinula.tsx");

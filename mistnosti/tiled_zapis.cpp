@@ -7,6 +7,7 @@
 #include "tiled_nazev.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -137,9 +138,9 @@ QString jmenoMapy(qint64 n, qint64 pocet) {
     return QStringLiteral("%1.tmx").arg(n, cislic, 10, QLatin1Char('0'));
 }
 
-QByteArray mapa(QByteArrayView zaznam) {
-    QByteArray data;
-    QXmlStreamWriter xml(&data);
+namespace {
+
+void zacniMapu(QXmlStreamWriter &xml, int vrstev) {
     zacni(xml);
     xml.writeStartElement(QStringLiteral("map"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.8"));
@@ -150,8 +151,32 @@ QByteArray mapa(QByteArrayView zaznam) {
     xml.writeAttribute(QStringLiteral("tilewidth"), QString::number(strana));
     xml.writeAttribute(QStringLiteral("tileheight"), QString::number(strana));
     xml.writeAttribute(QStringLiteral("infinite"), QStringLiteral("0"));
-    xml.writeAttribute(QStringLiteral("nextlayerid"), QStringLiteral("2"));
+    xml.writeAttribute(QStringLiteral("nextlayerid"), QString::number(vrstev + 1));
     xml.writeAttribute(QStringLiteral("nextobjectid"), QStringLiteral("1"));
+}
+
+void zapisVrstvu(QXmlStreamWriter &xml, int id, const QString &jmeno, bool viditelna,
+                 QByteArrayView zaznam) {
+    xml.writeStartElement(QStringLiteral("layer"));
+    xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+    xml.writeAttribute(QStringLiteral("name"), jmeno);
+    xml.writeAttribute(QStringLiteral("width"), QString::number(Mistnost::sirka));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(Mistnost::vyska));
+    if (!viditelna)
+        xml.writeAttribute(QStringLiteral("visible"), QStringLiteral("0"));
+    xml.writeStartElement(QStringLiteral("data"));
+    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
+    xml.writeCharacters(QString::fromLatin1(csv(zaznam)));
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
+} // namespace
+
+QByteArray mapa(QByteArrayView zaznam) {
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    zacniMapu(xml, 1);
     xml.writeStartElement(QStringLiteral("properties"));
     vlastnost(xml, vlastnostNazvu, nazevBezMezer(zaznam));
     xml.writeEndElement();
@@ -163,14 +188,7 @@ QByteArray mapa(QByteArrayView zaznam) {
         xml.writeAttribute(QStringLiteral("firstgid"), QString::number(prvniGidMimo));
         xml.writeAttribute(QStringLiteral("source"), souborSadyMimo);
     }
-    xml.writeStartElement(QStringLiteral("layer"));
-    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
-    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("místnost"));
-    xml.writeAttribute(QStringLiteral("width"), QString::number(Mistnost::sirka));
-    xml.writeAttribute(QStringLiteral("height"), QString::number(Mistnost::vyska));
-    xml.writeStartElement(QStringLiteral("data"));
-    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
-    xml.writeCharacters(QString::fromLatin1(csv(zaznam)));
+    zapisVrstvu(xml, 1, QStringLiteral("místnost"), true, zaznam);
     xml.writeEndDocument();
     return data;
 }
@@ -206,6 +224,45 @@ QByteArray sada(Sada sada) {
         xml.writeEndElement();
         xml.writeEndElement();
     }
+    xml.writeEndDocument();
+    return data;
+}
+
+QString otiskSouboru(QByteArrayView obsah) {
+    return QStringLiteral("%1:%2")
+        .arg(obsah.size())
+        .arg(QString::fromLatin1(
+            QCryptographicHash::hash(obsah, QCryptographicHash::Sha256).toHex()));
+}
+
+QByteArray mapaSouboru(QByteArrayView soubor, const QDir &sady) {
+    const auto pocet = static_cast<int>(soubor.size() / roomfile::delkaZaznamu);
+    const auto zaznam = [soubor](int n) {
+        return soubor.sliced((n - 1) * roomfile::delkaZaznamu, roomfile::delkaZaznamu);
+    };
+    bool mimo = false;
+    for (int n = 1; n <= pocet; ++n)
+        mimo = mimo || maKodyMimo(zaznam(n));
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    zacniMapu(xml, pocet);
+    // Erased cells are free floor, which the editor shows black.
+    xml.writeAttribute(QStringLiteral("backgroundcolor"), QStringLiteral("#000000"));
+    xml.writeStartElement(QStringLiteral("properties"));
+    vlastnost(xml, vlastnostOtisku, otiskSouboru(soubor));
+    xml.writeEndElement();
+    xml.writeEmptyElement(QStringLiteral("tileset"));
+    xml.writeAttribute(QStringLiteral("firstgid"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("source"), sady.filePath(souborSady));
+    if (mimo) {
+        xml.writeEmptyElement(QStringLiteral("tileset"));
+        xml.writeAttribute(QStringLiteral("firstgid"), QString::number(prvniGidMimo));
+        xml.writeAttribute(QStringLiteral("source"), sady.filePath(souborSadyMimo));
+    }
+    // Room 1 on top of Tiled's list of layers, which shows the file's last
+    // layer first; only it is shown at the start.
+    for (int n = pocet; n >= 1; --n)
+        zapisVrstvu(xml, n, nazevBezMezer(zaznam(n)), n == 1, zaznam(n));
     xml.writeEndDocument();
     return data;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDir>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,15 @@ QString nazevNejdeDoMapy(QByteArrayView zaznam);
 QString jmenoMapy(qint64 n, qint64 pocet);
 
 QByteArray mapa(QByteArrayView zaznam);
+
+// A whole room file as one map, for Tiled's extension: a tile layer per
+// room named by the room's name, room 1 the top layer and the only one
+// shown, the tilesets those in the folder `sady`, and the file's
+// otiskSouboru() as the map property "otisk". Every name must pass
+// nazevNejdeDoMapy().
+QByteArray mapaSouboru(QByteArrayView soubor, const QDir &sady);
+// The file's size and SHA-256, which tell whether it changed.
+QString otiskSouboru(QByteArrayView obsah);
 QByteArray sada(Sada sada);
 QByteArray obrazekSady(Sada sada); // PNG; empty when it cannot be encoded
 QByteArray svet(const QStringList &mapy);
