@@ -11,6 +11,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
+
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using cekane::zaznam;
@@ -19,13 +24,23 @@ using Soubory = QMap<QString, QByteArray>;
 namespace {
 
 // Runs a command line in `slozka` (no name here has a space), Tiled's
-// programs as ours on the offscreen platform, with settings of their own.
+// programs as ours on the offscreen platform, with settings of their own:
+// our extension installed, finding our vinula-mistnosti.
 proces::Beh spust(const QString &slozka, const QString &prikaz, qint64 limit = -1) {
     static QTemporaryDir domov;
+    static const bool rozsireni =
+        QDir(domov.path()).mkpath(u"tiled/extensions"_s) &&
+        QFile::copy(QStringLiteral(VINULA_ROZSIRENI),
+                    domov.filePath(u"tiled/extensions/vinula-mistnosti.js"_s));
     QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
     prostredi.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    for (const QString &promenna : {u"HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_RUNTIME_DIR"_s})
+    for (const QString &promenna :
+         {u"HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_RUNTIME_DIR"_s, u"XDG_CACHE_HOME"_s})
         prostredi.insert(promenna, domov.path());
+    if (rozsireni)
+        prostredi.insert(u"PATH"_s,
+                         QFileInfo(QStringLiteral(VINULA_MISTNOSTI_PATH)).absolutePath() + u':' +
+                             prostredi.value(u"PATH"_s));
     QStringList slova = prikaz.split(u' ');
     const QString program = slova.takeFirst();
     return proces::spust(program == u"vinula-mistnosti" ? QStringLiteral(VINULA_MISTNOSTI_PATH)
@@ -64,6 +79,17 @@ Soubory obsah(const QString &slozka) {
 // The exit status, then the messages and the output.
 QString jak(const proces::Beh &beh) {
     return QString::number(beh.kod) + u'\n' + beh.chyby + beh.ven;
+}
+
+// The map with cells of its top layer (the last in the file) set: x, y and
+// the GID, for each cell.
+QByteArray namaluj(QByteArray tmx, const QList<qint64> &bunky) {
+    const qsizetype od = tmx.lastIndexOf("\"csv\">") + 6;
+    const qsizetype delka = tmx.indexOf('<', od) - od;
+    QList<QByteArray> gidy = tmx.sliced(od, delka).split(',');
+    for (qsizetype i = 0; i + 2 < bunky.size(); i += 3)
+        gidy[bunky[i + 1] * 30 + bunky[i]] = QByteArray::number(bunky[i + 2]);
+    return tmx.replace(od, delka, gidy.join(','));
 }
 
 QImage obraz(const QString &cesta) {
@@ -334,6 +360,105 @@ private slots:
         QVERIFY2(prokazano, "do-tiled was always done before the signal");
     }
 #endif
+
+    // Tiled's extension opens a room file as one map: a layer per room named
+    // by it, room 1 on top and alone shown. Tiled's save brings back every
+    // code and every name byte a map can carry, byte for byte; a renamed
+    // layer and a painted cell arrive.
+    void rozsireni() {
+        QByteArray bajty = "\t\n\r";
+        for (int b = 32; b < 256; ++b)
+            bajty += char(b);
+        QByteArray soubor = hra;
+        for (qsizetype i = 0; i < bajty.size(); i += 50)
+            soubor += bajty.mid(i, 50).leftJustified(50, ' ') + r3.sliced(50);
+        QVERIFY(uloz(slozka, {{u"V.DAT"_s, soubor}}));
+        QCOMPARE(tiled(u"--export-map tmx V.DAT v.tmx"_s), 0);
+        QStringList vrstvy;
+        QList<bool> viditelne;
+        for (QXmlStreamReader xml(precti(slozka + u"/v.tmx"_s)); !xml.atEnd();)
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"layer") {
+                vrstvy.prepend(xml.attributes().value("name"_L1).toString());
+                viditelne.prepend(xml.attributes().value("visible"_L1) != u"0");
+            }
+        QCOMPARE(vrstvy.size(), 8);
+        QCOMPARE(vrstvy[0], u"Jeskyně \"a\" <b> & ř"_s);
+        QCOMPARE(vrstvy[2], u"Sklep ža"_s + QString(41, u'x') + u'!');
+        QCOMPARE(viditelne, (QList<bool>{true, false, false, false, false, false, false, false}));
+        QCOMPARE(tiled(u"--export-map vinula v.tmx V.DAT"_s), 0);
+        QCOMPARE(precti(slozka + u"/V.DAT"_s), soubor);
+
+        QVERIFY(
+            uloz(slozka, {{u"u.tmx"_s, namaluj(nahrad(precti(slozka + u"/v.tmx"_s), "name=\"Jeskyn",
+                                                      "name=\"Nov\xC3\xA1 Jeskyn"),
+                                               {3, 4, gidZdi52})}}));
+        QCOMPARE(tiled(u"--export-map vinula u.tmx V.DAT"_s), 0);
+        QByteArray upravena =
+            zaznam("Nov\xE1 Jeskyn\xEC \"a\" <b> & \xF8").first(50) + r1.sliced(50);
+        upravena[50 + 20 * 3 + 4] = 52;
+        QCOMPARE(precti(slozka + u"/V.DAT"_s), upravena + soubor.sliced(650));
+    }
+
+    // A save that fails the check, or finds the file locked or grown since
+    // it was read, leaves the folder as it was; the tool tells why, naming
+    // the room and the cell.
+    void rozsireniOdmita_data() {
+        QTest::addColumn<QList<qint64>>("bunky");
+        QTest::addColumn<QByteArray>("nazev"); // put before the top layer's name
+        QTest::addColumn<int>("jinak");        // 1 the file grew, 2 it is locked
+        QTest::addColumn<QString>("zprava");
+        const QString prvni = u"V.DAT: místnost 1 (vrstva „Jeskyně \"a\" <b> & ř“): "_s;
+        const QString beze = u"; soubor zůstal, jak byl\n"_s;
+        QTest::newRow("dvě vinuly") << QList<qint64>{5, 0, gidVinuly} << QByteArray() << 0
+                                    << prvni + u"Nadefinována více než jedna vinula!"_s + beze;
+        QTest::newRow("vinula uvnitř")
+            << QList<qint64>{0, 5, gidZdi52, 5, 5, gidVinuly} << QByteArray() << 0
+            << prvni +
+                   u"vinula na (5, 5) není na okraji plochy; editor ji dovolí jen na krajní "
+                   "buňky"_s +
+                   beze;
+        QTest::newRow("otočená") << QList<qint64>{3, 4, 0x80000000 + gidZdi52} << QByteArray() << 0
+                                 << prvni +
+                                        u"dlaždice na (3, 4) je otočená nebo převrácená; "
+                                        "předměty mají jen jednu podobu"_s +
+                                        beze;
+        QTest::newRow("dlouhý název")
+            << QList<qint64>{} << QByteArray(51, 'x') << 0
+            << u"V.DAT: místnost 1 (vrstva „"_s + QString(40, u'x') +
+                   u"…“): název místnosti má 70 znaků, vejde se nejvýš 50"_s + beze;
+        QTest::newRow("soubor narostl")
+            << QList<qint64>{} << QByteArray() << 1
+            << u"V.DAT: soubor se od načtení v Tiledu změnil (zapsal do něj jiný program); aby "
+               "se nic neztratilo, nepřepíše se, otevřete ho znovu"_s +
+                   beze;
+#ifdef Q_OS_UNIX
+        QTest::newRow("zamčený") << QList<qint64>{} << QByteArray() << 2
+                                 << u"V.DAT: do souboru právě zapisuje jiný program"_s + beze;
+#endif
+    }
+
+    void rozsireniOdmita() {
+        QFETCH(QList<qint64>, bunky);
+        QFETCH(QByteArray, nazev);
+        QFETCH(int, jinak);
+        QFETCH(QString, zprava);
+        QVERIFY(uloz(slozka, {{u"V.DAT"_s, hra}}));
+        QCOMPARE(tiled(u"--export-map tmx V.DAT v.tmx"_s), 0);
+        QByteArray tmx = namaluj(precti(slozka + u"/v.tmx"_s), bunky);
+        if (!nazev.isEmpty())
+            tmx = nahrad(tmx, "name=\"Jeskyn", "name=\"" + nazev + "Jeskyn");
+        QVERIFY(uloz(slozka, {{u"v.tmx"_s, tmx}, {u"V.DAT"_s, jinak == 1 ? hra + r3 : hra}}));
+        QFile zamceny(slozka + u"/V.DAT"_s);
+#ifdef Q_OS_UNIX
+        QVERIFY(jinak != 2 ||
+                (zamceny.open(QIODevice::ReadOnly) && ::flock(zamceny.handle(), LOCK_EX) == 0));
+#endif
+        const Soubory predtim = obsah(slozka);
+        QVERIFY(tiled(u"--export-map vinula v.tmx V.DAT"_s) != 0);
+        QCOMPARE(obsah(slozka), predtim);
+        QCOMPARE(jak(spust(slozka, u"vinula-mistnosti tiled-uloz v.tmx V.DAT"_s)),
+                 u"2\nvinula-mistnosti: "_s + zprava);
+    }
 
     // Rooms chosen by a list are exported in its order, and the second
     // tileset only when one of them needs it.
