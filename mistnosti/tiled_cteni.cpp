@@ -67,15 +67,15 @@ QStringList Ctenar::cteneSady() const {
     return cesty;
 }
 
-std::optional<QByteArray> Ctenar::mistnost(const QString &cesta, QString *duvod) {
+std::optional<QByteArray> Ctenar::mistnost(const QString &cesta, QString *duvod, bool *bezNazvu) {
     const auto data = nactiSoubor(cesta, duvod);
     if (!data)
         return std::nullopt;
-    return mistnost(*data, cesta, duvod);
+    return mistnost(*data, cesta, duvod, bezNazvu);
 }
 
 std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString &cesta,
-                                           QString *duvod) {
+                                           QString *duvod, bool *bezNazvu) {
     Obsah obsah;
     const Forma f = forma(data);
     if (f == Forma::jina)
@@ -94,6 +94,8 @@ std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString
         nazev = QFileInfo(cesta).completeBaseName();
         odkud = QStringLiteral(" (mapa nemá vlastnost „nazev“, název je jméno souboru)");
     }
+    if (bezNazvu)
+        *bezNazvu = !obsah.nazev;
     return zaznam(obsah.sady, obsah.gidy, QFileInfo(cesta).absoluteDir(), nazev, odkud, duvod);
 }
 

@@ -18,12 +18,14 @@ public:
     // The room the map at `cesta` draws, as a 650-byte record that passes
     // the editor's check; or nothing, and *duvod says why in Czech. A map
     // whose tiles come from Vinula's tilesets (known by their properties,
-    // wherever they lie) is read; anything else is refused.
-    std::optional<QByteArray> mistnost(const QString &cesta, QString *duvod);
+    // wherever they lie) is read; anything else is refused. A map without
+    // the name property takes its file's name, and *bezNazvu says so.
+    std::optional<QByteArray> mistnost(const QString &cesta, QString *duvod,
+                                       bool *bezNazvu = nullptr);
     // The same for a map's content already read; `cesta` is where it lies,
     // for its tilesets and, when it has no name property, its name.
-    std::optional<QByteArray> mistnost(const QByteArray &data, const QString &cesta,
-                                       QString *duvod);
+    std::optional<QByteArray> mistnost(const QByteArray &data, const QString &cesta, QString *duvod,
+                                       bool *bezNazvu = nullptr);
 
     // The rooms of a whole room file's map (TMX): each tile layer is a
     // room, the top one of Tiled's list room 1; other layers are ignored.

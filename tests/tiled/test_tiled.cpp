@@ -208,7 +208,7 @@ private slots:
     // A cell painted with another item and one erased, in the map's text and
     // then saved by Tiled as JSON, arrive in the room and nothing else
     // changes; appended to a room file, after its rooms. A map without the
-    // name property takes its file's name.
+    // name property takes its file's name, with a warning.
     void uprava() {
         QVERIFY(uloz(slozka, {{u"u.tmx"_s, sBunkami(mapa(1), {{3, 4, gidZdi52}, {5, 1, 0}})},
                               {u"Sklep.tmx"_s, nahrad(mapa(3), "name=\"nazev\"", "name=\"x\"")},
@@ -216,7 +216,8 @@ private slots:
         QCOMPARE(tiled(u"--export-map json u.tmx u.tmj"_s), 0);
         QCOMPARE(jak(spust(slozka,
                            u"vinula-mistnosti z-tiled u.tmj Sklep.tmx -o DOBRY.DAT --pripojit"_s)),
-                 u"0\nDOBRY.DAT: připojeny místnosti č. 2–3\n"_s);
+                 u"0\nvinula-mistnosti: Sklep.tmx: varování: mapa nemá vlastnost „nazev“, místnost "
+                 "se jmenuje podle souboru „Sklep“\nDOBRY.DAT: připojeny místnosti č. 2–3\n"_s);
         QByteArray upravena = r1;
         upravena[50 + 20 * 3 + 4] = 52;
         upravena[50 + 20 * 5 + 1] = 0;
@@ -254,6 +255,10 @@ private slots:
         radek("připojit chybnou a dobrou", {{u"m.tmx"_s, sBunkami(mapa(1), {{0, 5, 0}})}},
               u"z-tiled m.tmx 0003.tmx -o DOBRY.DAT --pripojit"_s,
               u"m.tmx: Nenadefinována žádná vinula!\nDOBRY.DAT: nic se nepřipojilo\n"_s);
+        radek("tatáž místnost dvakrát", {{u"0002.tmj"_s, "x"}},
+              u"z-tiled 0001.tmx 0002.tmx 0002.tmj -o Z.DAT"_s,
+              u"0002.tmj: tatáž místnost jako 0002.tmx, uložená dvakrát v jiném formátu Tiledu; "
+              "vyberte jednu\nZ.DAT: výstupní soubor nevznikl\n"_s);
         radek("výstup existuje", {}, u"z-tiled 0003.tmx -o DOBRY.DAT"_s,
               u"DOBRY.DAT: výstupní soubor už existuje a nepřepíše se; připojit k němu lze "
               "volbou --pripojit\n"_s);
@@ -360,6 +365,27 @@ private slots:
         QVERIFY2(prokazano, "do-tiled was always done before the signal");
     }
 #endif
+
+    // A world gives its maps in rows top to bottom, each left to right; a
+    // map it names is refused while the same room stands newer beside it in
+    // another form.
+    void svet() {
+        QVERIFY(
+            uloz(slozka, {{u"s.world"_s, R"({"maps": [{"fileName": "0001.tmx", "x": 620, "y": 0},
+            {"fileName": "0002.tmx", "x": 0, "y": 420}, {"fileName": "0003.tmx", "x": 0, "y": 0}]})"}}));
+        QCOMPARE(jak(spust(slozka, u"vinula-mistnosti z-tiled s.world -o S.DAT"_s)),
+                 u"0\nS.DAT: vytvořen, místnosti č. 1–3\n"_s);
+        QCOMPARE(precti(slozka + u"/S.DAT"_s), r3 + r1 + r2);
+        QFile novejsi(slozka + u"/0002.tmj"_s);
+        QVERIFY(novejsi.open(QIODevice::WriteOnly) &&
+                novejsi.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                    QFileDevice::FileModificationTime));
+        QCOMPARE(jak(spust(slozka, u"vinula-mistnosti z-tiled s.world -o T.DAT"_s)),
+                 u"2\nvinula-mistnosti: 0002.tmx: svět s.world jmenuje tuto mapu, ale "
+                 "0002.tmj vedle ní je novější (tatáž místnost uložená v jiném formátu); uložte "
+                 "svět znovu nebo starou mapu smažte\nvinula-mistnosti: T.DAT: výstupní soubor "
+                 "nevznikl\n"_s);
+    }
 
     // Tiled's extension opens a room file as one map: a layer per room named
     // by it, room 1 on top and alone shown. Tiled's save brings back every
