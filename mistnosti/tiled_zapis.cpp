@@ -73,6 +73,16 @@ QString nazevDlazdice(int kod) {
     return QStringLiteral("kód %1 mimo katalog").arg(kod);
 }
 
+QString druhKodu(int kod) {
+    if (katalog::jeVinula(kod))
+        return QStringLiteral("vinula");
+    if (katalog::jeZed(kod))
+        return QStringLiteral("zeď");
+    if (katalog::jeJidlo(kod))
+        return QStringLiteral("jídlo");
+    return {};
+}
+
 // Indented by one space, as Tiled writes.
 void zacni(QXmlStreamWriter &xml) {
     xml.setAutoFormatting(true);
@@ -151,6 +161,8 @@ void zacniMapu(QXmlStreamWriter &xml, int vrstev) {
     xml.writeAttribute(QStringLiteral("tilewidth"), QString::number(strana));
     xml.writeAttribute(QStringLiteral("tileheight"), QString::number(strana));
     xml.writeAttribute(QStringLiteral("infinite"), QStringLiteral("0"));
+    // Erased cells are free floor, which the editor shows black.
+    xml.writeAttribute(QStringLiteral("backgroundcolor"), QStringLiteral("#000000"));
     xml.writeAttribute(QStringLiteral("nextlayerid"), QString::number(vrstev + 1));
     xml.writeAttribute(QStringLiteral("nextobjectid"), QStringLiteral("1"));
 }
@@ -218,6 +230,10 @@ QByteArray sada(Sada sada) {
             continue;
         xml.writeStartElement(QStringLiteral("tile"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+        // The kind as the tile's class (Tiled 1.8 calls it the type), which
+        // Tiled shows and can select by.
+        if (const QString druh = druhKodu(kod); !druh.isEmpty())
+            xml.writeAttribute(QStringLiteral("type"), druh);
         xml.writeStartElement(QStringLiteral("properties"));
         vlastnost(xml, vlastnostKodu, QString::number(kod), true);
         vlastnost(xml, vlastnostNazvu, nazevDlazdice(kod));
@@ -246,8 +262,6 @@ QByteArray mapaSouboru(QByteArrayView soubor, const QDir &sady) {
     QByteArray data;
     QXmlStreamWriter xml(&data);
     zacniMapu(xml, pocet);
-    // Erased cells are free floor, which the editor shows black.
-    xml.writeAttribute(QStringLiteral("backgroundcolor"), QStringLiteral("#000000"));
     xml.writeStartElement(QStringLiteral("properties"));
     vlastnost(xml, vlastnostOtisku, otiskSouboru(soubor));
     xml.writeEndElement();
