@@ -26,6 +26,9 @@ inline const QLatin1String pngSady("vinula.png");
 inline const QLatin1String souborSadyMimo("mimo-katalog.tsx");
 inline const QLatin1String pngSadyMimo("mimo-katalog.png");
 inline const QLatin1String souborSveta("mistnosti.world");
+// The tilesets of a room file's map (Tiled's extension).
+inline const QLatin1String souborSbirky("sbirka-vinula.tsx");
+inline const QLatin1String souborSbirkyMimo("sbirka-mimo-katalog.tsx");
 
 // Files from other people are read only up to this size; a map of a room
 // is a few kilobytes.

@@ -27,21 +27,23 @@ namespace {
 // the folder is named by their content, so that another version of the
 // tool never takes tiles of a different layout.
 std::optional<QDir> sadyVMezipameti(QString *duvod) {
-    const QByteArray sada = tiled::sada(tiled::Sada::katalog);
-    const QByteArray sadaMimo = tiled::sada(tiled::Sada::mimo);
+    const QByteArray sada = tiled::sbirka(tiled::Sada::katalog);
+    const QByteArray sadaMimo = tiled::sbirka(tiled::Sada::mimo);
     const QString otisk = QString::fromLatin1(
-        QCryptographicHash::hash(sada + sadaMimo, QCryptographicHash::Sha256).toHex().left(12));
+        QCryptographicHash::hash(sada + sadaMimo + VINULA_VERZE, QCryptographicHash::Sha256)
+            .toHex()
+            .left(12));
     const QDir slozka(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
                       QStringLiteral("/vinula-mistnosti/sady-") + otisk);
-    if (!QDir().mkpath(slozka.path()))
+    if (!QDir().mkpath(slozka.filePath(QStringLiteral("dlazdice"))))
         return odmitni(duvod, QStringLiteral("složku pro sady dlaždic %1 nelze vytvořit")
                                   .arg(proUzivatele(slozka.path())));
-    const std::pair<QLatin1String, std::function<QByteArray()>> soubory[] = {
-        {tiled::souborSady, [&] { return sada; }},
-        {tiled::pngSady, [] { return tiled::obrazekSady(tiled::Sada::katalog); }},
-        {tiled::souborSadyMimo, [&] { return sadaMimo; }},
-        {tiled::pngSadyMimo, [] { return tiled::obrazekSady(tiled::Sada::mimo); }},
-    };
+    // Pictures first, the tilesets last: a tileset there has its pictures.
+    QList<std::pair<QString, std::function<QByteArray()>>> soubory;
+    for (int kod = 0; kod < 256; ++kod)
+        soubory.append({tiled::souborDlazdice(kod), [kod] { return tiled::obrazekDlazdice(kod); }});
+    soubory.append({tiled::souborSbirky, [&] { return sada; }});
+    soubory.append({tiled::souborSbirkyMimo, [&] { return sadaMimo; }});
     for (const auto &[jmeno, obsah] : soubory) {
         const QString cesta = slozka.filePath(jmeno);
         if (QFileInfo::exists(cesta))
@@ -49,10 +51,13 @@ std::optional<QDir> sadyVMezipameti(QString *duvod) {
         const QByteArray data = obsah();
         QString proc;
         // Another run may make it meanwhile: a whole file either way.
-        if (!zapisNovy(
-                cesta, [&data](const Zapis &zapis) { return zapis(data); }, &proc) &&
+        if ((data.isEmpty() ||
+             !zapisNovy(
+                 cesta, [&data](const Zapis &zapis) { return zapis(data); }, &proc)) &&
             !QFileInfo::exists(cesta))
-            return odmitni(duvod, proUzivatele(cesta) + QStringLiteral(": ") + proc);
+            return odmitni(duvod,
+                           proUzivatele(cesta) + QStringLiteral(": ") +
+                               (data.isEmpty() ? QStringLiteral("obrázek nelze zakódovat") : proc));
     }
     return slozka;
 }

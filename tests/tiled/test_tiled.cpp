@@ -81,6 +81,10 @@ QString jak(const proces::Beh &beh) {
     return QString::number(beh.kod) + u'\n' + beh.chyby + beh.ven;
 }
 
+// GIDs in the map of a room file, whose tileset holds each item once: the
+// vinula, then the walls 50 to 58.
+constexpr qint64 gidVinulySbirky = 1, gidZdi52Sbirky = 4;
+
 // The map with cells of its top layer (the last in the file) set: x, y and
 // the GID, for each cell.
 QByteArray namaluj(QByteArray tmx, const QList<qint64> &bunky) {
@@ -411,13 +415,17 @@ private slots:
         QCOMPARE(vrstvy[0], u"Jeskyně \"a\" <b> & ř"_s);
         QCOMPARE(vrstvy[2], u"Sklep ža"_s + QString(41, u'x') + u'!');
         QCOMPARE(viditelne, (QList<bool>{true, false, false, false, false, false, false, false}));
+        // Tiled draws what is shown, room 1, as the editor does.
+        QCOMPARE(spust(slozka, u"tmxrasterizer v.tmx v.png"_s).kod, 0);
+        QCOMPARE(spust(slozka, u"vinula-mistnosti obrazek V.DAT 1 -o m1.png"_s).kod, 0);
+        QCOMPARE(obraz(slozka + u"/v.png"_s), obraz(slozka + u"/m1.png"_s));
         QCOMPARE(tiled(u"--export-map vinula v.tmx V.DAT"_s), 0);
         QCOMPARE(precti(slozka + u"/V.DAT"_s), soubor);
 
         QVERIFY(
             uloz(slozka, {{u"u.tmx"_s, namaluj(nahrad(precti(slozka + u"/v.tmx"_s), "name=\"Jeskyn",
                                                       "name=\"Nov\xC3\xA1 Jeskyn"),
-                                               {3, 4, gidZdi52})}}));
+                                               {3, 4, gidZdi52Sbirky})}}));
         QCOMPARE(tiled(u"--export-map vinula u.tmx V.DAT"_s), 0);
         QByteArray upravena =
             zaznam("Nov\xE1 Jeskyn\xEC \"a\" <b> & \xF8").first(50) + r1.sliced(50);
@@ -435,15 +443,16 @@ private slots:
         QTest::addColumn<QString>("zprava");
         const QString prvni = u"V.DAT: místnost 1 (vrstva „Jeskyně \"a\" <b> & ř“): "_s;
         const QString beze = u"; soubor zůstal, jak byl\n"_s;
-        QTest::newRow("dvě vinuly") << QList<qint64>{5, 0, gidVinuly} << QByteArray() << 0
+        QTest::newRow("dvě vinuly") << QList<qint64>{5, 0, gidVinulySbirky} << QByteArray() << 0
                                     << prvni + u"Nadefinována více než jedna vinula!"_s + beze;
         QTest::newRow("vinula uvnitř")
-            << QList<qint64>{0, 5, gidZdi52, 5, 5, gidVinuly} << QByteArray() << 0
+            << QList<qint64>{0, 5, gidZdi52Sbirky, 5, 5, gidVinulySbirky} << QByteArray() << 0
             << prvni +
                    u"vinula na (5, 5) není na okraji plochy; editor ji dovolí jen na krajní "
                    "buňky"_s +
                    beze;
-        QTest::newRow("otočená") << QList<qint64>{3, 4, 0x80000000 + gidZdi52} << QByteArray() << 0
+        QTest::newRow("otočená") << QList<qint64>{3, 4, 0x80000000 + gidZdi52Sbirky} << QByteArray()
+                                 << 0
                                  << prvni +
                                         u"dlaždice na (3, 4) je otočená nebo převrácená; "
                                         "předměty mají jen jednu podobu"_s +
