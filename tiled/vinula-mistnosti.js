@@ -7,17 +7,17 @@ var nastroj = "vinula-mistnosti";
 // Runs the tool: its standard output, or an Error with its message.
 function spust(argumenty) {
     var proces = new Process();
-    var kod;
     try {
-        kod = proces.exec(nastroj, argumenty);
+        proces.exec(nastroj, argumenty);
     } catch (e) {
-        kod = -1;
+        // Tiled puts the program's standard error into the message.
+        var zprava = String(e.message || e);
+        var chyby = /The standard error output was:\n([\s\S]*?)(\nThe standard output was:|$)/
+            .exec(zprava);
+        throw new Error(chyby && chyby[1].trim() ? chyby[1].trim()
+            : "Program " + nastroj + " se nepodařilo spustit: " + zprava);
     }
-    var ven = proces.readStdOut().trim();
-    var chyby = proces.readStdErr().trim();
-    if (kod !== 0)
-        throw new Error(chyby || ("Program " + nastroj + " se nepodařilo spustit."));
-    return ven;
+    return proces.readStdOut().trim();
 }
 
 tiled.registerMapFormat("vinula", {

@@ -415,6 +415,11 @@ private slots:
         QCOMPARE(vrstvy[0], u"Jeskyně \"a\" <b> & ř"_s);
         QCOMPARE(vrstvy[2], u"Sklep ža"_s + QString(41, u'x') + u'!');
         QCOMPARE(viditelne, (QList<bool>{true, false, false, false, false, false, false, false}));
+        // A file that is no room file: Tiled says the tool's reason.
+        QVERIFY(uloz(slozka, {{u"ZLY.DAT"_s, "x"}}));
+        QVERIFY(spust(slozka, u"tiled --export-map tmx ZLY.DAT z.tmx"_s)
+                    .chyby.contains(u"Error: vinula-mistnosti: ZLY.DAT: délka 1 bajt není "
+                                    "násobkem 650"_s));
         // Tiled draws what is shown, room 1, as the editor does.
         QCOMPARE(spust(slozka, u"tmxrasterizer v.tmx v.png"_s).kod, 0);
         QCOMPARE(spust(slozka, u"vinula-mistnosti obrazek V.DAT 1 -o m1.png"_s).kod, 0);

@@ -33,6 +33,14 @@ tiled.assetSaved.connect(function (mapa) {
     if (ulozeni == 1) {
         mapa.layerAt(mapa.layerCount - 1).name = "Nova2";
         tiled.trigger("Save");
+    } else {
+        // A refusal comes back as the save's error, the tool's reason.
+        mapa.layerAt(0).name = new Array(52).join("x");
+        try {
+            zapis("odmitnuto " + tiled.mapFormat("vinula").write(mapa, mapa.fileName));
+        } catch (e) {
+            zapis("odmitnuto " + e.message);
+        }
     }
 });
 JS
@@ -45,12 +53,14 @@ mistnost() { printf '%-50s\001' "$1"; head -c 19 /dev/zero; printf '\144'; head 
 tiled --new-instance "$prace/HRA.DAT" >/dev/null 2>&1 &
 tiled=$!
 for _ in $(seq 300); do
-    grep -q '^ulozeno 2$' "$prace/log" 2>/dev/null && break
+    grep -q '^odmitnuto' "$prace/log" 2>/dev/null && break
     sleep 0.1
 done
 fail=0
 [ "$(head -n 1 "$prace/log" 2>/dev/null)" = "vrstvy Prvni*,Druha" ] ||
     { echo "the layers are not the rooms, room 1 on top and alone shown:"; cat "$prace/log"; fail=1; }
+grep -qxF "odmitnuto vinula-mistnosti: $prace/HRA.DAT: místnost 2 (vrstva „$(printf 'x%.0s' $(seq 40))…“): název místnosti má 51 znaků, vejde se nejvýš 50; soubor zůstal, jak byl" "$prace/log" ||
+    { echo "a refused save does not say the tool's reason:"; cat "$prace/log"; fail=1; }
 cmp -s "$prace/cekany" "$prace/HRA.DAT" ||
     { echo "the two saves did not both land:"; cat "$prace/log"; od -c "$prace/HRA.DAT" | head -4; fail=1; }
 [ $fail -eq 0 ] && echo "tiled_gui: HRA.DAT opens as its rooms and saves twice in a row"
