@@ -78,6 +78,8 @@ private slots:
     void mistnostiArch100();
     void mistnostiDoTiled1000();
     void mistnostiZTiled1000();
+    void tiledRozsireni1000_data();
+    void tiledRozsireni1000();
 
     void souborPripojMistnost();
 
@@ -276,6 +278,46 @@ void BenchVinula::mistnostiZTiled1000() {
     }
     QCOMPARE(kod, 0);
     QCOMPARE(QFileInfo(vystup).size(), 1000 * roomfile::delkaZaznamu);
+}
+
+// The same 1,000 rooms opened in the real Tiled through its extension, and
+// saved back, each as one headless run of Tiled (start-up included).
+void BenchVinula::tiledRozsireni1000_data() {
+    QTest::addColumn<QStringList>("argumenty");
+    const QString tisic = adresar_.filePath(QStringLiteral("TISIC.DAT"));
+    const QString mapa = adresar_.filePath(QStringLiteral("tisic.tmx"));
+    QTest::newRow("otevrit") << QStringList{QStringLiteral("--export-map"), QStringLiteral("tmx"),
+                                            tisic, mapa};
+    QTest::newRow("ulozit") << QStringList{QStringLiteral("--export-map"), QStringLiteral("vinula"),
+                                           mapa, tisic};
+}
+
+void BenchVinula::tiledRozsireni1000() {
+    QFETCH(QStringList, argumenty);
+    const QDir domov(adresar_.filePath(QStringLiteral("domov")));
+    const QString rozsireni =
+        domov.filePath(QStringLiteral("tiled/extensions/vinula-mistnosti.js"));
+    QVERIFY(domov.mkpath(QStringLiteral("tiled/extensions")));
+    QVERIFY(QFileInfo::exists(rozsireni) ||
+            QFile::copy(QStringLiteral(VINULA_ROZSIRENI), rozsireni));
+    QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
+    prostredi.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const char *promenna : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+        prostredi.insert(QString::fromLatin1(promenna), domov.path());
+    prostredi.insert(QStringLiteral("PATH"),
+                     QFileInfo(QStringLiteral(VINULA_MISTNOSTI_PATH)).absolutePath() + u':' +
+                         prostredi.value(QStringLiteral("PATH")));
+    int kod = -1;
+    QBENCHMARK {
+        QProcess tiled;
+        tiled.setProcessEnvironment(prostredi);
+        tiled.setStandardOutputFile(QProcess::nullDevice());
+        tiled.setStandardErrorFile(QProcess::nullDevice());
+        tiled.start(QStringLiteral("tiled"), argumenty);
+        tiled.waitForFinished(120000);
+        kod = tiled.exitCode();
+    }
+    QCOMPARE(kod, 0);
 }
 
 void BenchVinula::souborPripojMistnost() {

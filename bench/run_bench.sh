@@ -36,6 +36,8 @@ BEGIN {
     limit["mistnostiArch100"] = 2000;         what["mistnostiArch100"] = "mistnosti obrazek, sheet of 100"
     limit["mistnostiDoTiled1000"] = 1000;     what["mistnostiDoTiled1000"] = "mistnosti do-tiled, 1,000 rooms"
     limit["mistnostiZTiled1000"] = 1000;      what["mistnostiZTiled1000"] = "mistnosti z-tiled, 1,000 maps"
+    limit["tiledRozsireni1000_otevrit"] = 2000; what["tiledRozsireni1000_otevrit"] = "Tiled opens 1,000 rooms (extension)"
+    limit["tiledRozsireni1000_ulozit"] = 2000;  what["tiledRozsireni1000_ulozit"] = "Tiled saves 1,000 rooms (extension)"
     printf "%-36s %14s %12s   %s\n", "figure", "ms per run", "budget", "tick = 20 ms"
     failed = 0
 }

@@ -19,6 +19,10 @@ int zTiled(const Prikaz &prikaz, const Kanaly &kanaly);
 QString napovedaZTiledu();
 int text(const Prikaz &prikaz, const Kanaly &kanaly);
 QString napovedaTextu();
+int tiledOtevri(const Prikaz &prikaz, const Kanaly &kanaly);
+QString napovedaTiledOtevri();
+int tiledUloz(const Prikaz &prikaz, const Kanaly &kanaly);
+QString napovedaTiledUloz();
 
 namespace {
 
@@ -97,6 +101,26 @@ constexpr Podprikaz tabulka[] = {
      .chybiVystup = nullptr,
      .napoveda = napovedaTextu,
      .spust = text},
+    {.jmeno = "tiled-otevri",
+     .pouziti = "tiled-otevri SOUBOR",
+     .popis = "otevře soubor místností jako mapu Tiledu (pro rozšíření)",
+     .volby = 0,
+     .nejmene = 1,
+     .nejvice = 1,
+     .chybiArgument = chybiSoubor,
+     .chybiVystup = nullptr,
+     .napoveda = napovedaTiledOtevri,
+     .spust = tiledOtevri},
+    {.jmeno = "tiled-uloz",
+     .pouziti = "tiled-uloz MAPA.tmx SOUBOR",
+     .popis = "uloží mapu Tiledu zpět do souboru místností (pro rozšíření)",
+     .volby = 0,
+     .nejmene = 2,
+     .nejvice = 2,
+     .chybiArgument = "chybí mapa Tiledu a soubor místností",
+     .chybiVystup = nullptr,
+     .napoveda = napovedaTiledUloz,
+     .spust = tiledUloz},
 };
 
 } // namespace

@@ -67,15 +67,15 @@ QStringList Ctenar::cteneSady() const {
     return cesty;
 }
 
-std::optional<QByteArray> Ctenar::mistnost(const QString &cesta, QString *duvod) {
+std::optional<QByteArray> Ctenar::mistnost(const QString &cesta, QString *duvod, bool *bezNazvu) {
     const auto data = nactiSoubor(cesta, duvod);
     if (!data)
         return std::nullopt;
-    return mistnost(*data, cesta, duvod);
+    return mistnost(*data, cesta, duvod, bezNazvu);
 }
 
 std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString &cesta,
-                                           QString *duvod) {
+                                           QString *duvod, bool *bezNazvu) {
     Obsah obsah;
     const Forma f = forma(data);
     if (f == Forma::jina)
@@ -86,8 +86,54 @@ std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString
         return odmitni(duvod, QStringLiteral("mapa nemá žádnou vrstvu dlaždic"));
     std::stable_sort(obsah.sady.begin(), obsah.sady.end(),
                      [](const Odkaz &a, const Odkaz &b) { return a.prvni < b.prvni; });
+    QString nazev;
+    QString odkud;
+    if (obsah.nazev) {
+        nazev = *obsah.nazev;
+    } else {
+        nazev = QFileInfo(cesta).completeBaseName();
+        odkud = QStringLiteral(" (mapa nemá vlastnost „nazev“, název je jméno souboru)");
+    }
+    if (bezNazvu)
+        *bezNazvu = !obsah.nazev;
+    return zaznam(obsah.sady, obsah.gidy, QFileInfo(cesta).absoluteDir(), nazev, odkud, duvod);
+}
 
-    const QDir slozkaMapy = QFileInfo(cesta).absoluteDir();
+std::optional<QList<QByteArray>> Ctenar::mistnostiSouboru(const QByteArray &data,
+                                                          const QString &cesta, QString *otisk,
+                                                          QString *duvod) {
+    Obsah obsah;
+    obsah.vsechnyVrstvy = true;
+    if (forma(data) != Forma::xml)
+        return odmitni(duvod, QStringLiteral("není to mapa Tiledu ve formátu TMX"));
+    if (!ctiTmx(data, obsah, duvod))
+        return std::nullopt;
+    if (obsah.vrstvy.isEmpty())
+        return odmitni(duvod, QStringLiteral("mapa nemá žádnou vrstvu dlaždic; soubor bez "
+                                             "místností se neukládá"));
+    std::stable_sort(obsah.sady.begin(), obsah.sady.end(),
+                     [](const Odkaz &a, const Odkaz &b) { return a.prvni < b.prvni; });
+    if (otisk)
+        *otisk = obsah.otisk.value_or(QString());
+    // Room 1 is the top layer of Tiled's list, the last one in the file.
+    QList<QByteArray> zaznamy;
+    const qsizetype pocet = obsah.vrstvy.size();
+    for (qsizetype n = 1; n <= pocet; ++n) {
+        const Vrstva &vrstva = obsah.vrstvy[pocet - n];
+        QString proc;
+        const auto jeden = zaznam(obsah.sady, vrstva.gidy, QFileInfo(cesta).absoluteDir(),
+                                  vrstva.jmeno, {}, &proc);
+        if (!jeden)
+            return odmitni(duvod, QStringLiteral("místnost %1 (vrstva %2): %3")
+                                      .arg(QString::number(n), citace(vrstva.jmeno), proc));
+        zaznamy.append(*jeden);
+    }
+    return zaznamy;
+}
+
+std::optional<QByteArray> Ctenar::zaznam(const QList<Odkaz> &sady, const Gidy &gidy,
+                                         const QDir &slozkaMapy, const QString &jmeno,
+                                         const QString &odkud, QString *duvod) {
     // The code of a GID, or -1 with the reason; each GID is looked up once.
     QHash<quint32, int> znamych;
     const auto kodGidu = [&](quint32 gid, int x, int y) {
@@ -98,9 +144,9 @@ std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString
             nastavDuvod(duvod, text);
             return -1;
         };
-        const auto za = std::upper_bound(obsah.sady.cbegin(), obsah.sady.cend(), gid,
+        const auto za = std::upper_bound(sady.cbegin(), sady.cend(), gid,
                                          [](quint32 g, const Odkaz &o) { return g < o.prvni; });
-        if (za == obsah.sady.cbegin())
+        if (za == sady.cbegin())
             return nic(
                 QStringLiteral("dlaždice %1 %2 nepatří žádné sadě dlaždic mapy").arg(gid).arg(kde));
         const Odkaz &odkaz = *(za - 1);
@@ -138,7 +184,7 @@ std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString
 
     Mistnost mistnost;
     for (int i = 0; i < bunek; ++i) {
-        const quint32 gid = obsah.gidy[static_cast<std::size_t>(i)];
+        const quint32 gid = gidy[static_cast<std::size_t>(i)];
         const int x = i % Mistnost::sirka;
         const int y = i / Mistnost::sirka;
         if (gid == 0)
@@ -154,14 +200,7 @@ std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString
         mistnost.nastav(x, y, static_cast<Kod>(kod));
     }
 
-    QString nazev;
-    QString odkud;
-    if (obsah.nazev) {
-        nazev = obsah.nazev->normalized(QString::NormalizationForm_C);
-    } else {
-        nazev = QFileInfo(cesta).completeBaseName().normalized(QString::NormalizationForm_C);
-        odkud = QStringLiteral(" (mapa nemá vlastnost „nazev“, název je jméno souboru)");
-    }
+    const QString nazev = jmeno.normalized(QString::NormalizationForm_C);
     if (const QString proc = chybaNazvu(nazev); !proc.isEmpty())
         return odmitni(duvod, proc + odkud);
     if (const QString proc = kontrola::chyba(mistnost); !proc.isEmpty())

@@ -58,7 +58,7 @@ bool overHlavicku(QStringView orientace, bool nekonecna, qint64 sirka, qint64 vy
 }
 
 bool overVrstvu(Obsah &obsah, const QString &jmeno, qint64 sirka, qint64 vyska, QString *duvod) {
-    if (++obsah.vrstev > 1)
+    if (++obsah.vrstev > 1 && !obsah.vsechnyVrstvy)
         return nastavDuvod(duvod,
                            QStringLiteral("mapa má víc než jednu vrstvu dlaždic (druhá je %1), "
                                           "místnost se čte z jediné")

@@ -38,11 +38,20 @@ struct Odkaz {
     std::shared_ptr<const SadaDlazdic> vlozena;
 };
 
+struct Vrstva {
+    QString jmeno;
+    Gidy gidy;
+};
+
 struct Obsah {
     std::optional<QString> nazev;
+    std::optional<QString> otisk; // of the room file the map was made from
     QList<Odkaz> sady;
     Gidy gidy{};
     int vrstev = 0;
+    // A map of a whole room file: every tile layer is a room, kept here.
+    bool vsechnyVrstvy = false;
+    QList<Vrstva> vrstvy;
 };
 
 enum class Forma { xml, json, jina };

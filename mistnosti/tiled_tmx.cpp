@@ -52,14 +52,14 @@ bool ctiDataXml(QXmlStreamReader &xml, Gidy &gidy, QString *duvod) {
 
 bool ctiVrstvuXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
     const auto atributy = xml.attributes();
-    if (!overVrstvu(obsah, atributy.value(QLatin1String("name")).toString(),
-                    celeCislo(atributy.value(QLatin1String("width"))),
+    const QString jmeno = atributy.value(QLatin1String("name")).toString();
+    if (!overVrstvu(obsah, jmeno, celeCislo(atributy.value(QLatin1String("width"))),
                     celeCislo(atributy.value(QLatin1String("height"))), duvod))
         return false;
     bool data = false;
     bool ok = true;
-    detiXml(xml, [&](QStringView jmeno) {
-        if (jmeno != u"data" || data || !ok)
+    detiXml(xml, [&](QStringView prvek) {
+        if (prvek != u"data" || data || !ok)
             return xml.skipCurrentElement();
         data = true;
         ok = ctiDataXml(xml, obsah.gidy, duvod);
@@ -68,13 +68,21 @@ bool ctiVrstvuXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
     });
     if (!ok)
         return false;
-    return data || nastavDuvod(duvod, QStringLiteral("vrstva dlaždic nemá data"));
+    if (!data)
+        return nastavDuvod(duvod, QStringLiteral("vrstva dlaždic nemá data"));
+    if (obsah.vsechnyVrstvy)
+        obsah.vrstvy.append({jmeno, obsah.gidy});
+    return true;
 }
 
 bool ctiVlastnostiMapyXml(QXmlStreamReader &xml, Obsah &obsah, QString *duvod) {
     bool ok = true;
     detiXml(xml, [&](QStringView) {
         const auto a = xml.attributes();
+        if (ok && a.value(QLatin1String("name")) == vlastnostOtisku) {
+            obsah.otisk = a.value(QLatin1String("value")).toString();
+            return xml.skipCurrentElement();
+        }
         if (!ok || a.value(QLatin1String("name")) != vlastnostNazvu)
             return xml.skipCurrentElement();
         const QStringView typ = a.value(QLatin1String("type"));

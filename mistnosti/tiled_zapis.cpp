@@ -7,6 +7,7 @@
 #include "tiled_nazev.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,10 +67,47 @@ const std::array<quint32, kodu> &gidKodu() {
     return tabulka;
 }
 
+// The codes of a collection in tile order: the catalogue's items once each
+// (the vinula, the walls and the food by code, free floor last), or every
+// other code.
+QList<int> kodySbirky(Sada sada) {
+    QList<int> kody;
+    for (int kod = 1; kod < kodu; ++kod)
+        if (katalog::jePredmet(kod) == (sada == Sada::katalog))
+            kody.append(kod);
+    if (sada == Sada::katalog)
+        kody.append(0);
+    return kody;
+}
+
+// The GID each code has in a map of a room file: the catalogue's collection
+// from 1, the other one after it.
+const std::array<quint32, kodu> &gidSbirek() {
+    static const auto tabulka = [] {
+        std::array<quint32, kodu> gidy{};
+        quint32 gid = 1;
+        for (const Sada sada : {Sada::katalog, Sada::mimo})
+            for (const int kod : kodySbirky(sada))
+                gidy[static_cast<std::size_t>(kod)] = gid++;
+        return gidy;
+    }();
+    return tabulka;
+}
+
 QString nazevDlazdice(int kod) {
     if (katalog::jePredmet(kod))
         return katalog::nazev(kod);
     return QStringLiteral("kód %1 mimo katalog").arg(kod);
+}
+
+QString druhKodu(int kod) {
+    if (katalog::jeVinula(kod))
+        return QStringLiteral("vinula");
+    if (katalog::jeZed(kod))
+        return QStringLiteral("zeď");
+    if (katalog::jeJidlo(kod))
+        return QStringLiteral("jídlo");
+    return {};
 }
 
 // Indented by one space, as Tiled writes.
@@ -102,8 +140,7 @@ void vlastnost(QXmlStreamWriter &xml, QLatin1String jmeno, const QString &hodnot
     xml.writeEndElement();
 }
 
-QByteArray csv(QByteArrayView zaznam) {
-    const auto &gidy = gidKodu();
+QByteArray csv(QByteArrayView zaznam, const std::array<quint32, kodu> &gidy) {
     QByteArray text;
     text.reserve(4 * roomfile::delkaMrizky + Mistnost::vyska + 2);
     text += '\n';
@@ -137,9 +174,9 @@ QString jmenoMapy(qint64 n, qint64 pocet) {
     return QStringLiteral("%1.tmx").arg(n, cislic, 10, QLatin1Char('0'));
 }
 
-QByteArray mapa(QByteArrayView zaznam) {
-    QByteArray data;
-    QXmlStreamWriter xml(&data);
+namespace {
+
+void zacniMapu(QXmlStreamWriter &xml, int vrstev) {
     zacni(xml);
     xml.writeStartElement(QStringLiteral("map"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.8"));
@@ -150,8 +187,34 @@ QByteArray mapa(QByteArrayView zaznam) {
     xml.writeAttribute(QStringLiteral("tilewidth"), QString::number(strana));
     xml.writeAttribute(QStringLiteral("tileheight"), QString::number(strana));
     xml.writeAttribute(QStringLiteral("infinite"), QStringLiteral("0"));
-    xml.writeAttribute(QStringLiteral("nextlayerid"), QStringLiteral("2"));
+    // Erased cells are free floor, which the editor shows black.
+    xml.writeAttribute(QStringLiteral("backgroundcolor"), QStringLiteral("#000000"));
+    xml.writeAttribute(QStringLiteral("nextlayerid"), QString::number(vrstev + 1));
     xml.writeAttribute(QStringLiteral("nextobjectid"), QStringLiteral("1"));
+}
+
+void zapisVrstvu(QXmlStreamWriter &xml, int id, const QString &jmeno, bool viditelna,
+                 QByteArrayView zaznam, const std::array<quint32, kodu> &gidy) {
+    xml.writeStartElement(QStringLiteral("layer"));
+    xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+    xml.writeAttribute(QStringLiteral("name"), jmeno);
+    xml.writeAttribute(QStringLiteral("width"), QString::number(Mistnost::sirka));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(Mistnost::vyska));
+    if (!viditelna)
+        xml.writeAttribute(QStringLiteral("visible"), QStringLiteral("0"));
+    xml.writeStartElement(QStringLiteral("data"));
+    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
+    xml.writeCharacters(QString::fromLatin1(csv(zaznam, gidy)));
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
+} // namespace
+
+QByteArray mapa(QByteArrayView zaznam) {
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    zacniMapu(xml, 1);
     xml.writeStartElement(QStringLiteral("properties"));
     vlastnost(xml, vlastnostNazvu, nazevBezMezer(zaznam));
     xml.writeEndElement();
@@ -163,14 +226,7 @@ QByteArray mapa(QByteArrayView zaznam) {
         xml.writeAttribute(QStringLiteral("firstgid"), QString::number(prvniGidMimo));
         xml.writeAttribute(QStringLiteral("source"), souborSadyMimo);
     }
-    xml.writeStartElement(QStringLiteral("layer"));
-    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
-    xml.writeAttribute(QStringLiteral("name"), QStringLiteral("místnost"));
-    xml.writeAttribute(QStringLiteral("width"), QString::number(Mistnost::sirka));
-    xml.writeAttribute(QStringLiteral("height"), QString::number(Mistnost::vyska));
-    xml.writeStartElement(QStringLiteral("data"));
-    xml.writeAttribute(QStringLiteral("encoding"), QStringLiteral("csv"));
-    xml.writeCharacters(QString::fromLatin1(csv(zaznam)));
+    zapisVrstvu(xml, 1, QStringLiteral("místnost"), true, zaznam, gidKodu());
     xml.writeEndDocument();
     return data;
 }
@@ -200,6 +256,10 @@ QByteArray sada(Sada sada) {
             continue;
         xml.writeStartElement(QStringLiteral("tile"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+        // The kind as the tile's class (Tiled 1.8 calls it the type), which
+        // Tiled shows and can select by.
+        if (const QString druh = druhKodu(kod); !druh.isEmpty())
+            xml.writeAttribute(QStringLiteral("type"), druh);
         xml.writeStartElement(QStringLiteral("properties"));
         vlastnost(xml, vlastnostKodu, QString::number(kod), true);
         vlastnost(xml, vlastnostNazvu, nazevDlazdice(kod));
@@ -208,6 +268,96 @@ QByteArray sada(Sada sada) {
     }
     xml.writeEndDocument();
     return data;
+}
+
+QString otiskSouboru(QByteArrayView obsah) {
+    return QStringLiteral("%1:%2")
+        .arg(obsah.size())
+        .arg(QString::fromLatin1(
+            QCryptographicHash::hash(obsah, QCryptographicHash::Sha256).toHex()));
+}
+
+QByteArray mapaSouboru(QByteArrayView soubor, const QDir &sady) {
+    const auto pocet = static_cast<int>(soubor.size() / roomfile::delkaZaznamu);
+    const auto zaznam = [soubor](int n) {
+        return soubor.sliced((n - 1) * roomfile::delkaZaznamu, roomfile::delkaZaznamu);
+    };
+    bool mimo = false;
+    for (int n = 1; n <= pocet; ++n)
+        mimo = mimo || maKodyMimo(zaznam(n));
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    zacniMapu(xml, pocet);
+    xml.writeStartElement(QStringLiteral("properties"));
+    vlastnost(xml, vlastnostOtisku, otiskSouboru(soubor));
+    xml.writeEndElement();
+    xml.writeEmptyElement(QStringLiteral("tileset"));
+    xml.writeAttribute(QStringLiteral("firstgid"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("source"), sady.filePath(souborSbirky));
+    if (mimo) {
+        xml.writeEmptyElement(QStringLiteral("tileset"));
+        xml.writeAttribute(QStringLiteral("firstgid"),
+                           QString::number(1 + kodySbirky(Sada::katalog).size()));
+        xml.writeAttribute(QStringLiteral("source"), sady.filePath(souborSbirkyMimo));
+    }
+    // Room 1 on top of Tiled's list of layers, which shows the file's last
+    // layer first; only it is shown at the start.
+    for (int n = pocet; n >= 1; --n)
+        zapisVrstvu(xml, n, nazevBezMezer(zaznam(n)), n == 1, zaznam(n), gidSbirek());
+    xml.writeEndDocument();
+    return data;
+}
+
+QByteArray sbirka(Sada sada) {
+    const QList<int> kody = kodySbirky(sada);
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    zacni(xml);
+    xml.writeStartElement(QStringLiteral("tileset"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.8"));
+    xml.writeAttribute(QStringLiteral("name"), QString::fromUtf8(rozvrh(sada).nazev));
+    xml.writeAttribute(QStringLiteral("tilewidth"), QString::number(strana));
+    xml.writeAttribute(QStringLiteral("tileheight"), QString::number(strana));
+    xml.writeAttribute(QStringLiteral("tilecount"), QString::number(kody.size()));
+    xml.writeAttribute(QStringLiteral("columns"), QStringLiteral("0"));
+    xml.writeEmptyElement(QStringLiteral("grid"));
+    xml.writeAttribute(QStringLiteral("orientation"), QStringLiteral("orthogonal"));
+    xml.writeAttribute(QStringLiteral("width"), QStringLiteral("1"));
+    xml.writeAttribute(QStringLiteral("height"), QStringLiteral("1"));
+    xml.writeStartElement(QStringLiteral("properties"));
+    vlastnost(xml, znackaSady, QString::fromUtf8(rozvrh(sada).znacka));
+    xml.writeEndElement();
+    for (qsizetype id = 0; id < kody.size(); ++id) {
+        xml.writeStartElement(QStringLiteral("tile"));
+        xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+        if (const QString druh = druhKodu(kody[id]); !druh.isEmpty())
+            xml.writeAttribute(QStringLiteral("type"), druh);
+        xml.writeStartElement(QStringLiteral("properties"));
+        vlastnost(xml, vlastnostKodu, QString::number(kody[id]), true);
+        vlastnost(xml, vlastnostNazvu, nazevDlazdice(kody[id]));
+        xml.writeEndElement();
+        xml.writeEmptyElement(QStringLiteral("image"));
+        xml.writeAttribute(QStringLiteral("width"), QString::number(strana));
+        xml.writeAttribute(QStringLiteral("height"), QString::number(strana));
+        xml.writeAttribute(QStringLiteral("source"), souborDlazdice(kody[id]));
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return data;
+}
+
+QString souborDlazdice(int kod) {
+    return QStringLiteral("dlazdice/%1.png").arg(kod);
+}
+
+QByteArray obrazekDlazdice(int kod) {
+    QImage bunka(strana, strana, QImage::Format_RGB32);
+    kresleni::vycisti(bunka);
+    kresleni::vykresliBunku(bunka, 0, 0, kod);
+    QBuffer png;
+    if (!png.open(QIODevice::WriteOnly) || !bunka.save(&png, "PNG"))
+        return {};
+    return png.data();
 }
 
 QByteArray obrazekSady(Sada sada) {

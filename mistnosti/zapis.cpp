@@ -119,6 +119,65 @@ bool zapisNovy(const QString &cesta, const std::function<bool(const Zapis &)> &o
     return true;
 }
 
+bool nahradSoubor(const QString &cesta, const std::function<QString(const QByteArray &)> &povol,
+                  QByteArrayView novy, QString *duvod) {
+    const QString beze = QStringLiteral("; soubor zůstal, jak byl");
+    const QFileInfo info(cesta);
+    const QString skutecna = info.isSymLink() ? info.canonicalFilePath() : cesta;
+    QFile soubor(skutecna);
+    if (skutecna.isEmpty() || !roomfile::otevriProCteni(soubor, duvod))
+        return skutecna.isEmpty() ? nastavDuvod(duvod, QStringLiteral("odkaz nevede k souboru"))
+                                  : false;
+    const int deskriptor = static_cast<int>(soubor.handle());
+    switch (platforma::zamkni(deskriptor)) {
+    case platforma::Zamek::obsazeno:
+        return nastavDuvod(duvod, QStringLiteral("do souboru právě zapisuje jiný program") + beze);
+    case platforma::Zamek::chyba:
+        return nastavDuvod(duvod, QStringLiteral("soubor nelze zamknout: %1")
+                                          .arg(chyby::popis(platforma::posledniChyba())) +
+                                      beze);
+    case platforma::Zamek::zamceno:
+    case platforma::Zamek::bezZamku:
+        break;
+    }
+    if (!platforma::jeTamtezSoubor(deskriptor, skutecna))
+        return nastavDuvod(duvod, QStringLiteral("soubor mezitím nahradil jiný program") + beze);
+    const QByteArray stary = soubor.readAll();
+    if (soubor.error() != QFileDevice::NoError)
+        return nastavDuvod(duvod, QStringLiteral("chyba při čtení souboru") + beze);
+    if (const QString proc = povol(stary); !proc.isEmpty())
+        return nastavDuvod(duvod, proc + beze);
+
+    ZachyceniSignalu signaly;
+    QString proc;
+    const std::unique_ptr<QFile> docasny = docasnySoubor(skutecna, &proc);
+    if (!docasny)
+        return nastavDuvod(duvod, QStringLiteral("vedle souboru nelze vytvořit dočasný") + beze);
+    auto uklid = qScopeGuard([&docasny] { docasny->remove(); });
+    const auto selhal = [&](int chyba) {
+        return nastavDuvod(duvod,
+                           QStringLiteral("zápis se nezdařil: %1").arg(chyby::popis(chyba)) + beze);
+    };
+    if (const int signal = prerusujiciSignal())
+        return nastavDuvod(duvod, popisPreruseni(signal) + beze);
+    if (const int chyba = platforma::zapisVse(*docasny, novy))
+        return selhal(chyba);
+    if (const int chyba = platforma::ulozNaDisk(static_cast<int>(docasny->handle())))
+        return selhal(chyba);
+    // The file keeps who may read and write it.
+    docasny->setPermissions(soubor.permissions());
+    docasny->close();
+    if (docasny->error() != QFileDevice::NoError)
+        return nastavDuvod(duvod, QStringLiteral("zápis se nepodařilo dokončit") + beze);
+    if (const int signal = prerusujiciSignal())
+        return nastavDuvod(duvod, popisPreruseni(signal) + beze);
+    if (const int chyba = platforma::prejmenujSPrepsanim(docasny->fileName(), skutecna))
+        return nastavDuvod(duvod, chyby::popis(chyba, skutecna) + beze);
+    uklid.dismiss();
+    platforma::ulozSlozkuNaDisk(QFileInfo(skutecna).absolutePath());
+    return true;
+}
+
 namespace {
 
 // "místnost č. 4" or "místnosti č. 4–7": the numbers the rooms have in the

@@ -37,6 +37,15 @@ enum class Synchronizace { kazdy, nakonec };
 bool zapisNovy(const QString &cesta, const std::function<bool(const Zapis &)> &obsah,
                QString *duvod, Synchronizace synchronizace = Synchronizace::kazdy);
 
+// Replaces the file at `cesta` (the file a link leads to) whole and at
+// once with `novy`. It is locked as an append locks it; `povol` sees what it
+// holds then and may refuse with a reason. The new content is written into
+// a temporary file beside it, synced and renamed over it while the lock is
+// held, so that nobody appending meanwhile loses a record and whoever reads
+// finds the old file or the new one. False, saying why, leaves it as it was.
+bool nahradSoubor(const QString &cesta, const std::function<QString(const QByteArray &)> &povol,
+                  QByteArrayView novy, QString *duvod);
+
 // Rooms on their way into a room file: whole records, handed on in pieces
 // to a Zapis.
 enum class Kopie { hotovo, chybaCteni, chybaZapisu };

@@ -16,7 +16,7 @@ packages=(
     dpkg-dev lintian            # make deb, and its test with the validators
     desktop-file-utils          #   desktop-file-validate
     appstream                   #   appstreamcli
-    tiled                       # the tests open the exported maps in Tiled and tmxrasterizer
+    tiled                       # the tests open the exported maps in Tiled and tmxrasterizer, and run the extension
     git                         # the test of room files' text form in git diff
 )
 

@@ -98,6 +98,11 @@ int prejmenujBezPrepsani(const QString &z, const QString &na) {
     return rename(zdroj.constData(), cil.constData()) == 0 ? 0 : errno;
 }
 
+int prejmenujSPrepsanim(const QString &z, const QString &na) {
+    return rename(QFile::encodeName(z).constData(), QFile::encodeName(na).constData()) == 0 ? 0
+                                                                                            : errno;
+}
+
 // Syncing a file system that cannot (a pipe, some FUSE mounts) is no error.
 static int chybaSynchronizace() {
     return errno == EINVAL || errno == EROFS || errno == ENOTSUP ? 0 : errno;
@@ -160,6 +165,13 @@ int prejmenujBezPrepsani(const QString &z, const QString &na) {
     if (QFile::rename(z, na))
         return 0;
     return QFileInfo::exists(na) ? EEXIST : EIO;
+}
+
+int prejmenujSPrepsanim(const QString &z, const QString &na) {
+    // Elsewhere the old file goes first; QSaveFile's way of replacing.
+    if (QFile::exists(na) && !QFile::remove(na))
+        return EACCES;
+    return QFile::rename(z, na) ? 0 : EIO;
 }
 
 int ulozNaDisk(int deskriptor) {

@@ -30,6 +30,11 @@ bool jsouTentyzSoubor(const QString &a, const QString &b);
 // Returns 0, or the system's error number (EEXIST when `na` exists).
 int prejmenujBezPrepsani(const QString &z, const QString &na);
 
+// Gives the file `z` the name `na` in a single step, replacing the file that
+// has it: whoever opens `na` finds the old file or the new one, never
+// neither. Returns 0, or the system's error number.
+int prejmenujSPrepsanim(const QString &z, const QString &na);
+
 // Asks the system to put what was written to an open file on the disk
 // before it returns, so that a power cut after it cannot leave the file
 // shorter: 0, or the system's error number. A file system that cannot sync

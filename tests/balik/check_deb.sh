@@ -50,6 +50,7 @@ cat >"$prace/cekane" <<'EOF'
 -rw-r--r-- root/root ./usr/share/man/man1/vinula-editor.1.gz
 -rw-r--r-- root/root ./usr/share/man/man1/vinula-mistnosti.1.gz
 -rw-r--r-- root/root ./usr/share/metainfo/com.example.vinula_editor.metainfo.xml
+-rw-r--r-- root/root ./usr/share/vinula-mistnosti/vinula-mistnosti.js
 EOF
 dpkg-deb -c "$deb" | awk '{print $1, $2, $6}' >"$prace/vse"
 grep -v '^d' "$prace/vse" | sort -k3 >"$prace/soubory"

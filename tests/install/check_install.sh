@@ -58,6 +58,20 @@ over "obrazek (arch)" "$nastroj" obrazek "$prace/DVA.DAT" -o "$prace/arch.png"
 [ "$(od -An -j12 -N8 -tx1 "$prace/mistnost.png" 2>/dev/null | tr -d ' ')" = "4948445200000258" ] ||
     { echo "obrazek did not draw a 600-pixel-wide PNG"; fail=1; }
 [ -s "$prace/arch.png" ] || { echo "obrazek drew no sheet"; fail=1; }
+# Tiled's extension, enabled as the manual page says, opens the room file in
+# the real Tiled and saves it back unchanged with the installed program.
+expect share/vinula-mistnosti/vinula-mistnosti.js
+if command -v tiled >/dev/null; then
+    cp "$prace/POKUS.DAT" "$prace/ZPET.DAT"
+    (export HOME="$prace" XDG_CONFIG_HOME="$prace/.config" XDG_CACHE_HOME="$prace/.cache" \
+        XDG_RUNTIME_DIR="$prace" QT_QPA_PLATFORM=offscreen PATH="$prefix/bin:$PATH"
+     mkdir -p ~/.config/tiled/extensions &&
+         ln -s "$prefix/share/vinula-mistnosti/vinula-mistnosti.js" ~/.config/tiled/extensions/
+     tiled --export-map tmx "$prace/ZPET.DAT" "$prace/zpet.tmx" &&
+         tiled --export-map vinula "$prace/zpet.tmx" "$prace/ZPET.DAT") >/dev/null 2>&1 &&
+        grep -q 'name="Pokus"' "$prace/zpet.tmx" && cmp -s "$prace/POKUS.DAT" "$prace/ZPET.DAT" ||
+        { echo "the installed Tiled extension does not open and save POKUS.DAT"; fail=1; }
+fi
 if command -v man >/dev/null; then
     MANWIDTH=80 man -l "$prefix/share/man/man1/vinula-mistnosti.1" 2>&1 | grep -q '^ČÍSLA MÍSTNOSTÍ' ||
         { echo "the manual page does not render"; fail=1; }

@@ -11,6 +11,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
+
+#ifdef Q_OS_UNIX
+#include <sys/file.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using cekane::zaznam;
@@ -19,13 +24,23 @@ using Soubory = QMap<QString, QByteArray>;
 namespace {
 
 // Runs a command line in `slozka` (no name here has a space), Tiled's
-// programs as ours on the offscreen platform, with settings of their own.
+// programs as ours on the offscreen platform, with settings of their own:
+// our extension installed, finding our vinula-mistnosti.
 proces::Beh spust(const QString &slozka, const QString &prikaz, qint64 limit = -1) {
     static QTemporaryDir domov;
+    static const bool rozsireni =
+        QDir(domov.path()).mkpath(u"tiled/extensions"_s) &&
+        QFile::copy(QStringLiteral(VINULA_ROZSIRENI),
+                    domov.filePath(u"tiled/extensions/vinula-mistnosti.js"_s));
     QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
     prostredi.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    for (const QString &promenna : {u"HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_RUNTIME_DIR"_s})
+    for (const QString &promenna :
+         {u"HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_RUNTIME_DIR"_s, u"XDG_CACHE_HOME"_s})
         prostredi.insert(promenna, domov.path());
+    if (rozsireni)
+        prostredi.insert(u"PATH"_s,
+                         QFileInfo(QStringLiteral(VINULA_MISTNOSTI_PATH)).absolutePath() + u':' +
+                             prostredi.value(u"PATH"_s));
     QStringList slova = prikaz.split(u' ');
     const QString program = slova.takeFirst();
     return proces::spust(program == u"vinula-mistnosti" ? QStringLiteral(VINULA_MISTNOSTI_PATH)
@@ -64,6 +79,21 @@ Soubory obsah(const QString &slozka) {
 // The exit status, then the messages and the output.
 QString jak(const proces::Beh &beh) {
     return QString::number(beh.kod) + u'\n' + beh.chyby + beh.ven;
+}
+
+// GIDs in the map of a room file, whose tileset holds each item once: the
+// vinula, then the walls 50 to 58.
+constexpr qint64 gidVinulySbirky = 1, gidZdi52Sbirky = 4;
+
+// The map with cells of its top layer (the last in the file) set: x, y and
+// the GID, for each cell.
+QByteArray namaluj(QByteArray tmx, const QList<qint64> &bunky) {
+    const qsizetype od = tmx.lastIndexOf("\"csv\">") + 6;
+    const qsizetype delka = tmx.indexOf('<', od) - od;
+    QList<QByteArray> gidy = tmx.sliced(od, delka).split(',');
+    for (qsizetype i = 0; i + 2 < bunky.size(); i += 3)
+        gidy[bunky[i + 1] * 30 + bunky[i]] = QByteArray::number(bunky[i + 2]);
+    return tmx.replace(od, delka, gidy.join(','));
 }
 
 QImage obraz(const QString &cesta) {
@@ -182,7 +212,7 @@ private slots:
     // A cell painted with another item and one erased, in the map's text and
     // then saved by Tiled as JSON, arrive in the room and nothing else
     // changes; appended to a room file, after its rooms. A map without the
-    // name property takes its file's name.
+    // name property takes its file's name, with a warning.
     void uprava() {
         QVERIFY(uloz(slozka, {{u"u.tmx"_s, sBunkami(mapa(1), {{3, 4, gidZdi52}, {5, 1, 0}})},
                               {u"Sklep.tmx"_s, nahrad(mapa(3), "name=\"nazev\"", "name=\"x\"")},
@@ -190,7 +220,8 @@ private slots:
         QCOMPARE(tiled(u"--export-map json u.tmx u.tmj"_s), 0);
         QCOMPARE(jak(spust(slozka,
                            u"vinula-mistnosti z-tiled u.tmj Sklep.tmx -o DOBRY.DAT --pripojit"_s)),
-                 u"0\nDOBRY.DAT: připojeny místnosti č. 2–3\n"_s);
+                 u"0\nvinula-mistnosti: Sklep.tmx: varování: mapa nemá vlastnost „nazev“, místnost "
+                 "se jmenuje podle souboru „Sklep“\nDOBRY.DAT: připojeny místnosti č. 2–3\n"_s);
         QByteArray upravena = r1;
         upravena[50 + 20 * 3 + 4] = 52;
         upravena[50 + 20 * 5 + 1] = 0;
@@ -228,6 +259,10 @@ private slots:
         radek("připojit chybnou a dobrou", {{u"m.tmx"_s, sBunkami(mapa(1), {{0, 5, 0}})}},
               u"z-tiled m.tmx 0003.tmx -o DOBRY.DAT --pripojit"_s,
               u"m.tmx: Nenadefinována žádná vinula!\nDOBRY.DAT: nic se nepřipojilo\n"_s);
+        radek("tatáž místnost dvakrát", {{u"0002.tmj"_s, "x"}},
+              u"z-tiled 0001.tmx 0002.tmx 0002.tmj -o Z.DAT"_s,
+              u"0002.tmj: tatáž místnost jako 0002.tmx, uložená dvakrát v jiném formátu Tiledu; "
+              "vyberte jednu\nZ.DAT: výstupní soubor nevznikl\n"_s);
         radek("výstup existuje", {}, u"z-tiled 0003.tmx -o DOBRY.DAT"_s,
               u"DOBRY.DAT: výstupní soubor už existuje a nepřepíše se; připojit k němu lze "
               "volbou --pripojit\n"_s);
@@ -334,6 +369,125 @@ private slots:
         QVERIFY2(prokazano, "do-tiled was always done before the signal");
     }
 #endif
+
+    // A world gives its maps in rows top to bottom, each left to right; a
+    // map it names is refused while the same room stands newer beside it in
+    // another form.
+    void svet() {
+        QVERIFY(
+            uloz(slozka, {{u"s.world"_s, R"({"maps": [{"fileName": "0001.tmx", "x": 620, "y": 0},
+            {"fileName": "0002.tmx", "x": 0, "y": 420}, {"fileName": "0003.tmx", "x": 0, "y": 0}]})"}}));
+        QCOMPARE(jak(spust(slozka, u"vinula-mistnosti z-tiled s.world -o S.DAT"_s)),
+                 u"0\nS.DAT: vytvořen, místnosti č. 1–3\n"_s);
+        QCOMPARE(precti(slozka + u"/S.DAT"_s), r3 + r1 + r2);
+        QFile novejsi(slozka + u"/0002.tmj"_s);
+        QVERIFY(novejsi.open(QIODevice::WriteOnly) &&
+                novejsi.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                    QFileDevice::FileModificationTime));
+        QCOMPARE(jak(spust(slozka, u"vinula-mistnosti z-tiled s.world -o T.DAT"_s)),
+                 u"2\nvinula-mistnosti: 0002.tmx: svět s.world jmenuje tuto mapu, ale "
+                 "0002.tmj vedle ní je novější (tatáž místnost uložená v jiném formátu); uložte "
+                 "svět znovu nebo starou mapu smažte\nvinula-mistnosti: T.DAT: výstupní soubor "
+                 "nevznikl\n"_s);
+    }
+
+    // Tiled's extension opens a room file as one map: a layer per room named
+    // by it, room 1 on top and alone shown. Tiled's save brings back every
+    // code and every name byte a map can carry, byte for byte; a renamed
+    // layer and a painted cell arrive, a layer of objects is no room.
+    void rozsireni() {
+        QByteArray bajty = "\t\n\r";
+        for (int b = 32; b < 256; ++b)
+            bajty += char(b);
+        QByteArray soubor = hra;
+        for (qsizetype i = 0; i < bajty.size(); i += 50)
+            soubor += bajty.mid(i, 50).leftJustified(50, ' ') + r3.sliced(50);
+        QVERIFY(uloz(slozka, {{u"V.DAT"_s, soubor}}));
+        QCOMPARE(tiled(u"--export-map tmx V.DAT v.tmx"_s), 0);
+        QStringList vrstvy;
+        QList<bool> viditelne;
+        for (QXmlStreamReader xml(precti(slozka + u"/v.tmx"_s)); !xml.atEnd();)
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"layer") {
+                vrstvy.prepend(xml.attributes().value("name"_L1).toString());
+                viditelne.prepend(xml.attributes().value("visible"_L1) != u"0");
+            }
+        QCOMPARE(vrstvy.size(), 8);
+        QCOMPARE(vrstvy[0], u"Jeskyně \"a\" <b> & ř"_s);
+        QCOMPARE(vrstvy[2], u"Sklep ža"_s + QString(41, u'x') + u'!');
+        QCOMPARE(viditelne, (QList<bool>{true, false, false, false, false, false, false, false}));
+        // A file that is no room file: Tiled says the tool's reason.
+        QVERIFY(uloz(slozka, {{u"ZLY.DAT"_s, "x"}}));
+        QVERIFY(spust(slozka, u"tiled --export-map tmx ZLY.DAT z.tmx"_s)
+                    .chyby.contains(u"Error: vinula-mistnosti: ZLY.DAT: délka 1 bajt není "
+                                    "násobkem 650"_s));
+        // Tiled draws what is shown, room 1, as the editor does.
+        QCOMPARE(spust(slozka, u"tmxrasterizer v.tmx v.png"_s).kod, 0);
+        QCOMPARE(spust(slozka, u"vinula-mistnosti obrazek V.DAT 1 -o m1.png"_s).kod, 0);
+        QCOMPARE(obraz(slozka + u"/v.png"_s), obraz(slozka + u"/m1.png"_s));
+        QCOMPARE(tiled(u"--export-map vinula v.tmx V.DAT"_s), 0);
+        QCOMPARE(precti(slozka + u"/V.DAT"_s), soubor);
+
+        QVERIFY(uloz(slozka, {{u"u.tmx"_s,
+                               namaluj(nahrad(precti(slozka + u"/v.tmx"_s), "name=\"Jeskyn",
+                                              "name=\"Nov\xC3\xA1 Jeskyn")
+                                           .replace("</map>", "<objectgroup id=\"99\" "
+                                                              "name=\"pozn\xC3\xA1mky\"/></map>"),
+                                       {3, 4, gidZdi52Sbirky})}}));
+        QCOMPARE(tiled(u"--export-map vinula u.tmx V.DAT"_s), 0);
+        QByteArray upravena =
+            zaznam("Nov\xE1 Jeskyn\xEC \"a\" <b> & \xF8").first(50) + r1.sliced(50);
+        upravena[50 + 20 * 3 + 4] = 52;
+        QCOMPARE(precti(slozka + u"/V.DAT"_s), upravena + soubor.sliced(650));
+    }
+
+    // A save that fails the check, or finds the file locked or grown since
+    // it was read, leaves the folder as it was; the tool tells why, naming
+    // the room and the cell. (A refused name: tiled_gui.sh; each refusal of
+    // a tile: tests/tiled_cteni.)
+    void rozsireniOdmita_data() {
+        QTest::addColumn<QList<qint64>>("bunky");
+        QTest::addColumn<int>("jinak"); // 1 the file grew, 2 it is locked
+        QTest::addColumn<QString>("zprava");
+        const QString prvni = u"V.DAT: místnost 1 (vrstva „Jeskyně \"a\" <b> & ř“): "_s;
+        const QString beze = u"; soubor zůstal, jak byl\n"_s;
+        QTest::newRow("dvě vinuly") << QList<qint64>{5, 0, gidVinulySbirky} << 0
+                                    << prvni + u"Nadefinována více než jedna vinula!"_s + beze;
+        QTest::newRow("vinula uvnitř")
+            << QList<qint64>{0, 5, gidZdi52Sbirky, 5, 5, gidVinulySbirky} << 0
+            << prvni +
+                   u"vinula na (5, 5) není na okraji plochy; editor ji dovolí jen na krajní "
+                   "buňky"_s +
+                   beze;
+        QTest::newRow("soubor narostl")
+            << QList<qint64>{} << 1
+            << u"V.DAT: soubor se od načtení v Tiledu změnil (zapsal do něj jiný program); aby "
+               "se nic neztratilo, nepřepíše se, otevřete ho znovu"_s +
+                   beze;
+#ifdef Q_OS_UNIX
+        QTest::newRow("zamčený") << QList<qint64>{} << 2
+                                 << u"V.DAT: do souboru právě zapisuje jiný program"_s + beze;
+#endif
+    }
+
+    void rozsireniOdmita() {
+        QFETCH(QList<qint64>, bunky);
+        QFETCH(int, jinak);
+        QFETCH(QString, zprava);
+        QVERIFY(uloz(slozka, {{u"V.DAT"_s, hra}}));
+        QCOMPARE(tiled(u"--export-map tmx V.DAT v.tmx"_s), 0);
+        QVERIFY(uloz(slozka, {{u"v.tmx"_s, namaluj(precti(slozka + u"/v.tmx"_s), bunky)},
+                              {u"V.DAT"_s, jinak == 1 ? hra + r3 : hra}}));
+        QFile zamceny(slozka + u"/V.DAT"_s);
+#ifdef Q_OS_UNIX
+        QVERIFY(jinak != 2 ||
+                (zamceny.open(QIODevice::ReadOnly) && ::flock(zamceny.handle(), LOCK_EX) == 0));
+#endif
+        const Soubory predtim = obsah(slozka);
+        QVERIFY(tiled(u"--export-map vinula v.tmx V.DAT"_s) != 0);
+        QCOMPARE(obsah(slozka), predtim);
+        QCOMPARE(jak(spust(slozka, u"vinula-mistnosti tiled-uloz v.tmx V.DAT"_s)),
+                 u"2\nvinula-mistnosti: "_s + zprava);
+    }
 
     // Rooms chosen by a list are exported in its order, and the second
     // tileset only when one of them needs it.
