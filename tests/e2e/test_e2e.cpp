@@ -74,10 +74,6 @@ struct Ridic {
         plocha = QPoint(g.x() + 9, g.y() + g.height() - 418 + 10);
         return !hlavni.isEmpty() && pockej([&] { return mistnost() == QByteArray(600, 0); });
     }
-    bool skonci() {
-        klavesy("ctrl+u");
-        return editor.waitForFinished(10000) && editor.exitCode() == 0;
-    }
     // An xdotool command with the focus given to a window (default the main one): no window
     // manager gives it.
     void vOkne(const QStringList &prikaz, const QString &id = {}) const {
@@ -184,7 +180,8 @@ private slots:
         r.klavesy("ctrl+m");
         QVERIFY(pockej([&] { return r.barva(20, 10) == QColor(64, 64, 64); }));
         QCOMPARE(r.barva(10, 20), QColor(64, 64, 64));
-        QVERIFY(r.skonci());
+        r.klavesy("ctrl+u");
+        QVERIFY(r.editor.waitForFinished(10000) && r.editor.exitCode() == 0);
     }
 };
 
