@@ -65,6 +65,9 @@ private slots:
                     << mapy[i] << duvody[qMin(i, duvody.size() - 1)].toUtf8();
         };
         const QByteArray m1 = tiled::mapa(r1), m3 = tiled::mapa(r3);
+        QTest::newRow("base64 gzip") << sDaty(m3, gidy(m3), u"gzip"_s) << r3;
+        QTest::newRow("bez názvu: jméno souboru")
+            << nahrad(m1, "name=\"nazev\"", "name=\"x\"") << zaznam("m").first(50) + r1.sliced(50);
         const auto vBunce34 = [&m1](quint32 gid) { return sBunkami(m1, {{3, 4, int(gid)}}); };
         const auto sDalsiSadou = [&](const char *soubor) {
             return nahrad(vBunce34(400), "source=\"vinula.tsx\"/>",
