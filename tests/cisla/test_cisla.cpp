@@ -30,7 +30,6 @@ private slots:
               u"!místnost 99999999999999999999 v souboru není, soubor má 10 místností"_s);
         radek(u"1-1000000,1"_s, 1000000, u"!seznam čísel jmenuje víc než 1000000 místností"_s);
     }
-
     void seznam() {
         QFETCH(QString, text);
         QFETCH(qint64, pocet);

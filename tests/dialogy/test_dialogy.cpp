@@ -56,7 +56,6 @@ private slots:
         QVERIFY(QDir::setCurrent(dir_->path()));
         QVERIFY(QDir::current().mkdir("hra"));
     }
-
     void kontrola_data() {
         QTest::addColumn<Mistnost>("mistnost");
         QTest::addColumn<QString>("zprava"); // empty: the room passes, the save dialog opens
@@ -89,7 +88,6 @@ private slots:
         QCOMPARE(videno, zprava.isEmpty() ? "Uložení místnosti na disk"
                                           : "Chybně definovaná místnost | " + zprava);
     }
-
     void zapsani_data() {
         QTest::addColumn<QString>("soubor"); // clicked when listed, else typed
         QTest::addColumn<QString>("nazev");  // in Text2 then
@@ -134,7 +132,6 @@ private slots:
         dialog.Command2->click();
         QVERIFY(!dialog.isVisible() && !promenne.pozadavek_zapsani);
     }
-
     void cisla_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pole");   // what a placement box reads; "-": nothing
@@ -174,10 +171,8 @@ private slots:
             QTest::addRow("'%s'", r.text)
                 << QString(r.text) << QString(r.pole) << r.pozadavek << r.mistnost << r.pocet;
     }
-    // The three readings of a typed number. A placement box holds the whole number or
-    // nothing: ASCII digits, "." the decimal point, blanks only around it; a count asks for a
-    // placement when it is above 0. The load dialog's room is the number the text starts
-    // with, blanks anywhere skipped, and must be a whole room of the file.
+    // A placement box takes the whole text as a number or nothing (ASCII, ".", blanks around);
+    // a count above 0 asks; the load dialog's room is the leading number, blanks skipped.
     void cisla() {
         QFETCH(QString, text);
         QFETCH(QString, pole);
@@ -189,28 +184,19 @@ private slots:
         QCOMPARE(pocetRozmisteni(text).has_value(), pozadavek);
         QCOMPARE(zvolenaMistnost(text, pocet).value_or(0), mistnost);
     }
-
-    void pripona_data() {
-        QTest::addColumn<QString>("nazev");
-        QTest::addColumn<bool>("dat");
+    // A room file by its name: the last three characters exactly "DAT" or "dat".
+    void pripona() {
         const std::pair<const char *, bool> radky[] = {
             {"rooms.dat", true},  {"DAT", true},        {"xdat", true},        {"AT", false},
             {"ROOMS.Dat", false}, {"ROOMS.daT", false}, {"ROOMS.DAT ", false}, {"DAT.txt", false}};
         for (const auto &[nazev, dat] : radky)
-            QTest::addRow("'%s'", nazev) << QString(nazev) << dat;
+            QVERIFY2(pripona_dat(QString(nazev)) == dat, nazev);
     }
-    // A room file by its name: the last three characters exactly "DAT" or "dat".
-    void pripona() {
-        QFETCH(QString, nazev);
-        QFETCH(bool, dat);
-        QCOMPARE(pripona_dat(nazev), dat);
-    }
-
     void nacteni_data() {
         QTest::addColumn<QString>("text"); // typed before the clicks
         QTest::addColumn<QStringList>("kliky");
-        QTest::addColumn<QByteArray>(
-            "ted"); // what the file clicked last holds at OK; null: as it was
+        // What the file clicked last holds at OK; null: as it was.
+        QTest::addColumn<QByteArray>("ted");
         QTest::addColumn<QString>("pocet"); // Label4 after OK
         QTest::addColumn<QString>("nazev"); // popisek after OK, less the padding
         QTest::addColumn<int>("cislo");     // the room OK loads; 0: none
@@ -237,9 +223,8 @@ private slots:
         radek("half a room appended", "3", rooms, tri + QByteArray(325, 'x'), "", "", 0);
         radek("half a room completed", "2", {"B.DAT"}, dve, "2", "Dva", 0);
     }
-    // OK reads the file again, which another program may have changed since it was clicked: the
-    // room is loaded when it is still there under the name shown; otherwise the labels show what
-    // the file holds now and OK does nothing, until it is clicked on what they show.
+    // OK reads the file again: the room loads only if still there under the name shown; else the
+    // labels show the file as it is now, and a second OK takes that.
     void nacteni() {
         QFETCH(QString, text);
         QFETCH(QStringList, kliky);
@@ -286,36 +271,16 @@ private slots:
         QCOMPARE(dalsi.Text1->text(), nazev.isEmpty() ? "" : kliky.last());
         QCOMPARE(dalsi.Text2->text(), cely);
     }
-
-    // Room names come from other people's files and show as the characters they hold, not as
-    // markup.
-    void znackyVNazvu() {
-        QVERIFY(uloz(cesta("ZNACKY.DAT"), cekane::zaznam("<b>Tu\xe8n\xec</b>")));
-        Nacteni dialog;
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        klikni(dialog.File1, "ZNACKY.DAT");
-        QLabel prosty(QString("<b>Tučně</b>").leftJustified(50));
-        prosty.setTextFormat(Qt::PlainText);
-        prosty.setAlignment(dialog.popisek->alignment());
-        prosty.setFont(dialog.popisek->font());
-        prosty.resize(dialog.popisek->size());
-        QCOMPARE(dialog.popisek->text(), prosty.text());
-        const auto obraz = [](QWidget *w) {
-            return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        };
-        QCOMPARE(obraz(dialog.popisek), obraz(&prosty));
-    }
-
-    // All files sorted whatever the case, and the folders, but not the hidden ones; a keyboard
-    // move is a file click.
+    // Files sorted whatever the case, folders, none hidden; a keyboard move is a file click. Room
+    // names from other people's files show as their characters, not as markup.
     void seznamSouboru() {
-        zapis("b.dat 1, A.DAT 1, .skryty 1, C.txt 1, D.DAT 1");
+        zapis("b.dat 1, A.DAT 1, .skryty 1, C.txt 1");
+        QVERIFY(uloz(cesta("ZNACKY.DAT"), cekane::zaznam("<b>Tu\xe8n\xec</b>")));
         QVERIFY(QDir::current().mkdir(".skryta"));
-        Zapsani okno;
+        Nacteni okno;
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        QCOMPARE(soubory(okno.File1), (QStringList{"A.DAT", "b.dat", "C.txt", "D.DAT"}));
+        QCOMPARE(soubory(okno.File1), (QStringList{"A.DAT", "b.dat", "C.txt", "ZNACKY.DAT"}));
         QVERIFY(okno.Dir1->findItems(".skryta", Qt::MatchExactly).isEmpty());
         QCOMPARE(okno.Dir1->findItems("hra", Qt::MatchExactly).size(), 1);
         QSignalSpy kliky(okno.seznamy, &Seznamy::souborKliknut);
@@ -325,7 +290,17 @@ private slots:
         QTest::keyClick(okno.File1, Qt::Key_End);
         QTest::keyClick(okno.File1, Qt::Key_Down); // already the last entry
         QCOMPARE(QList<QVariantList>(kliky),
-                 (QList<QVariantList>{{"b.dat"}, {"b.dat"}, {"C.txt"}, {"D.DAT"}}));
+                 (QList<QVariantList>{{"b.dat"}, {"b.dat"}, {"C.txt"}, {"ZNACKY.DAT"}}));
+        QLabel prosty(QString("<b>Tučně</b>").leftJustified(50));
+        prosty.setTextFormat(Qt::PlainText);
+        prosty.setAlignment(okno.popisek->alignment());
+        prosty.setFont(okno.popisek->font());
+        prosty.resize(okno.popisek->size());
+        QCOMPARE(okno.popisek->text(), prosty.text());
+        const auto obraz = [](QWidget *w) {
+            return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(obraz(okno.popisek), obraz(&prosty));
     }
 };
 

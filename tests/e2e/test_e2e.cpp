@@ -1,5 +1,4 @@
-// The real editor on the X server in DISPLAY, driven as a person would: input
-// through xdotool, results read off the screen.
+// The real editor on the X server in DISPLAY, driven through xdotool, read off the screen.
 
 #include "../cekane.h"
 #include "../soubor.h"
@@ -29,8 +28,7 @@ QImage snimek(const QRect &r) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// The item code whose picture a 20 x 20 screen area shows (the lowest code with that
-// picture), or 255 for none.
+// The lowest item code whose picture a 20 x 20 screen area shows, or 255 for none.
 char kod(const QImage &obraz) {
     static QList<QImage> obrazky;
     for (int k = int(obrazky.size()); k < 256; ++k)
@@ -65,7 +63,6 @@ struct Ridic {
         editor.kill();
         editor.waitForFinished(5000);
     }
-
     // Starts the editor in `slozka`; true once its surface shows a black room.
     bool spust(const QString &slozka = {}) {
         editor.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -77,14 +74,8 @@ struct Ridic {
         plocha = QPoint(g.x() + 9, g.y() + g.height() - 418 + 10);
         return !hlavni.isEmpty() && pockej([&] { return mistnost() == QByteArray(600, 0); });
     }
-
-    bool skonci() {
-        klavesy("ctrl+u");
-        return editor.waitForFinished(10000) && editor.exitCode() == 0;
-    }
-
-    // An xdotool command with the focus on a window (the main one if none is named): without a
-    // window manager nobody else gives it.
+    // An xdotool command with the focus given to a window (default the main one): no window
+    // manager gives it.
     void vOkne(const QStringList &prikaz, const QString &id = {}) const {
         xdo(QStringList{"windowfocus", "--sync", id.isEmpty() ? hlavni : id} + prikaz);
     }
@@ -99,12 +90,10 @@ struct Ridic {
         klavesy(klavesa);
         return najdi(titulek);
     }
-
     QPoint stred(int cx, int cy) const { return plocha + QPoint(20 * cx + 10, 20 * cy + 10); }
     QColor barva(int x, int y) const {
         return snimek({plocha + QPoint(x, y), QSize(1, 1)}).pixel(0, 0);
     }
-
     // The room as the surface shows it, in file order (x outer, y inner).
     QByteArray mistnost() const {
         const QImage s = snimek({plocha, QSize(600, 400)});
@@ -114,9 +103,7 @@ struct Ridic {
                 m.append(kod(s.copy(20 * x, 20 * y, 20, 20)));
         return m;
     }
-
-    // A right click on the surface opens the palette beside the main window;
-    // a click on the picture at (sloupec, radek) of its grid chooses the item.
+    // The palette opened beside the main window, the item at (sloupec, radek) clicked there.
     bool zvol(int sloupec, int radek, char predmet) const {
         const QString paleta = QStringLiteral("^Volba předmětů$");
         najed(plocha + QPoint(300, 390), {"click", "3"});
@@ -128,7 +115,6 @@ struct Ridic {
         najed(kde.center(), {"click", "1"});
         return pockej([&] { return xdo({"search", "--onlyvisible", "--name", paleta}).isEmpty(); });
     }
-
     // Holds the left button on a cell until the surface shows `ocekavana`.
     bool drz(int cx, int cy, const QByteArray &ocekavana) const {
         najed(stred(cx, cy), {"mousedown", "1"});
@@ -142,10 +128,8 @@ struct Ridic {
 class TestE2e : public QObject {
     Q_OBJECT
 private slots:
-    // One session: the blue wall chosen in the palette is painted along a stroke (a cell per tick
-    // as the pointer passes), erased in one cell with Shift held; the vinula and a food painted;
-    // F2 writes exactly that room into a new file. After Clear, F3 loads it back; twelve walls
-    // scattered at random land on free cells; Ctrl+M draws the grid over them; Ctrl+U quits.
+    // A stroke of walls, one erased with Shift, a vinula and a food; F2 saves exactly that room,
+    // Clear, F3 loads it back; twelve walls scattered onto free cells; the grid; Ctrl+U quits.
     void sezeni() {
         QTemporaryDir slozka;
         Ridic r;
@@ -196,7 +180,8 @@ private slots:
         r.klavesy("ctrl+m");
         QVERIFY(pockej([&] { return r.barva(20, 10) == QColor(64, 64, 64); }));
         QCOMPARE(r.barva(10, 20), QColor(64, 64, 64));
-        QVERIFY(r.skonci());
+        r.klavesy("ctrl+u");
+        QVERIFY(r.editor.waitForFinished(10000) && r.editor.exitCode() == 0);
     }
 };
 

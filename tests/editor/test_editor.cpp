@@ -30,23 +30,24 @@ using cekane::plocha;
 
 namespace {
 
-// One tick; the text of the warning box it raised, answered by a watcher.
+// One tick; the text of the warning box it raised afterwards, closed by a watcher.
 QString tikSVarovanim(Editor &editor, int cekani = 5000) {
     QString text;
     bool veTiku = true;
-    QTimer hlidac;
-    QObject::connect(&hlidac, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            text = veTiku                               ? QStringLiteral("(shown during the tick)")
-                   : box->textFormat() == Qt::PlainText ? box->text()
-                                                        : QStringLiteral("(markup)");
-            box->accept();
-        }
-    });
-    hlidac.start(5);
-    editor.Timer1_Timer();
-    veTiku = false;
-    return QTest::qWaitFor([&] { return !text.isEmpty(); }, cekani) ? text : QString();
+    sModalnimOknem(
+        [&] {
+            editor.Timer1_Timer();
+            veTiku = false;
+            (void)QTest::qWaitFor([&] { return !text.isEmpty(); }, cekani); // none: stays empty
+        },
+        [&](QWidget *okno) {
+            auto *box = qobject_cast<QMessageBox *>(okno);
+            text = veTiku                                      ? "(shown during the tick)"
+                   : box && box->textFormat() == Qt::PlainText ? box->text()
+                                                               : "(markup)";
+            okno->close();
+        });
+    return text;
 }
 } // namespace
 
@@ -78,10 +79,8 @@ private slots:
         e->show();
         QVERIFY(QTest::qWaitForWindowActive(e.get()));
     }
-    // The grid toggled by its key: on draws the lines over the surface, off clears it and draws
-    // the room again, where codes 2..49 draw nothing and those past the walls and the foods the
-    // unknown picture. Then Clear, with the grid on, frees the area, leaves the ring (which is
-    // not the room's) and resets exactly its fields.
+    // The grid key draws the lines, then redraws the room (unknown codes as the unknown picture);
+    // Clear, grid on, frees the area but not the ring and resets exactly its fields.
     void mrizkaAVycisteni() {
         Mistnost m = mistnost({{0, 0, 1}, {29, 19, 162}, {6, 6, 55}, {-1, -1, 9}, {30, 20, 9}});
         const int kody[] = {2, 49, 50, 58, 59, 99, 100, 162, 163, 255}; // cells (1..10, 3)
@@ -99,18 +98,15 @@ private slots:
         zkratka("Ctrl+M");
         e->stisk_shift = e->leve_tlacitko = true;
         Promenne &p = promenne;
-        p.predmet = 120;
+        p.predmet = 120, p.cislo_mistnosti = 3, p.dotyk = false;
         p.radek_od = "1", p.radek_do = "2", p.sloupec_od = "3", p.sloupec_do = "4", p.pocet = "7";
-        p.cislo_mistnosti = 3;
         p.pozadavek_nacteni = p.pozadavek_zapsani = true;
-        p.dotyk = false;
         p.soubor_nacteni = "/R.DAT", p.soubor_zapsani = "/N.DAT";
         p.nazev_mistnosti = "Jeskyne", p.nazev_souboru = "R.DAT";
         zkratka("Ctrl+V");
         QVERIFY(p.predmet == 0 && p.dotyk && !p.pozadavek_nacteni);
         QVERIFY(p.nazev_mistnosti.isEmpty() && p.nazev_souboru.isEmpty());
-        const QStringList rozmisteni{p.radek_od, p.radek_do, p.sloupec_od, p.sloupec_do, p.pocet};
-        QCOMPARE(rozmisteni, QStringList({"1", "2", "3", "4", "7"}));
+        QCOMPARE(p.radek_od + p.radek_do + p.sloupec_od + p.sloupec_do + p.pocet, "12347");
         QVERIFY(p.soubor_nacteni == "/R.DAT" && p.soubor_zapsani == "/N.DAT");
         QVERIFY(p.cislo_mistnosti == 3 && p.pozadavek_zapsani);
         const Mistnost kruh = mistnost({{-1, -1, 9}, {30, 20, 9}});
@@ -127,12 +123,9 @@ private slots:
         QTest::newRow("save: file busy") << "zamčený"; // another program appends to it
 #endif
     }
-    // Room 2 loaded with the grid on: the surface cleared and the room drawn under the lines, the
-    // name of 50 characters, the ring untouched. Then a load or save that fails: the load dialog
-    // chose room 3 and the file changed before the tick, or the file cannot take the room (another
-    // program holding it: the save does not wait). The room, its names (the room's and the file's)
-    // and the surface stay; the user is told once, after the tick, in plain text (the path holds
-    // markup).
+    // Room 2 loaded under the grid, ring untouched; then a failed load (file changed after the
+    // dialog) or save (the save does not wait for a lock) keeps room, names and surface and warns
+    // once, after the tick, in plain text.
     void nezdar() {
         QFETCH(QString, pripad);
         QTemporaryDir adresar;
@@ -144,10 +137,8 @@ private slots:
         e->mrizka->trigger();
         e->mistnost.nastav(-1, -1, 9);
         e->vykresliBunku(7, 2, 51); // stray pixels the load must clear; 20 has no picture
-        promenne.soubor_nacteni = soubor;
-        promenne.nazev_souboru = "PRVNI.DAT"; // the name the room on the surface goes by
-        promenne.cislo_mistnosti = 2;
-        promenne.pozadavek_nacteni = true;
+        promenne.soubor_nacteni = soubor, promenne.cislo_mistnosti = 2;
+        promenne.pozadavek_nacteni = true, promenne.nazev_souboru = "PRVNI.DAT"; // the room's own
         e->Timer1_Timer();
         const Mistnost druha = mistnost({{0, 5, 1}, {7, 2, 20}, {-1, -1, 9}});
         const QImage obrazDruhe = plocha(druha, true);
@@ -167,9 +158,8 @@ private slots:
             QVERIFY(pripad == "kratší" ? QFile::resize(soubor, 1500) : QFile::remove(soubor));
         } else {
             cil = pripad == "složka" ? adresar.path() : pripad == "zamčený" ? soubor : pripad;
-            promenne.soubor_zapsani = cil;
+            promenne.soubor_zapsani = cil, promenne.pozadavek_zapsani = true;
             promenne.nazev_mistnosti = "Treti"; // as the save dialog writes it
-            promenne.pozadavek_zapsani = true;
         }
         QFile zamceny(soubor);
 #ifdef Q_OS_UNIX
@@ -191,25 +181,20 @@ private slots:
     void paleta_data() {
         QTest::addColumn<QPoint>("bod");
         QTest::addColumn<int>("predmet"); // -1: none, the click is on the background
-        // Fifteen columns, seven rows: the vinula, the nine walls and a block of free floor at
-        // the right on top, then the 63 foods in order, fifteen to a row.
+        // Vinula, nine walls and a 3 x 2 free-floor block on top; the 63 foods fifteen a row.
         for (int r = 0; r < 7; ++r)
             for (int c = 0; c < 15; ++c) {
-                int kod = -1;
-                if (c >= 12 && r < 2)
-                    kod = 0;
-                else if (r == 0 && c == 0)
-                    kod = 1;
-                else if (r == 0 && c >= 2 && c <= 10)
-                    kod = 48 + c;
-                else if (r >= 2 && 15 * (r - 2) + c < 63)
-                    kod = 100 + 15 * (r - 2) + c;
+                const int jidlo = 15 * (r - 2) + c;
+                const int kod = c >= 12 && r < 2              ? 0
+                                : r == 0 && c == 0            ? 1
+                                : r == 0 && c >= 2 && c <= 10 ? 48 + c
+                                : r >= 2 && jidlo < 63        ? 100 + jidlo
+                                                              : -1;
                 QTest::addRow("row %d col %d", r, c) << misto(r, c) << kod;
             }
         QTest::newRow("heading") << QPoint(40, 70) << -2;
     }
-    // A click on a picture, which shows its item's picture, chooses that item and closes the
-    // palette; one on the background closes it; one on a heading does nothing.
+    // A picture shows and chooses its item and closes the palette, as the background closes it.
     void paleta() {
         QFETCH(QPoint, bod);
         QFETCH(int, predmet);
@@ -227,8 +212,7 @@ private slots:
         QCOMPARE(promenne.predmet, predmet < 0 ? 57 : predmet);
         delete p;
     }
-    // Right presses open the palette and bring it forward; Shift let go there goes unheard. The
-    // title names the item chosen there from the next move on. Quitting closes the palette too.
+    // Right presses open or raise the palette (Shift let go there unheard); quitting closes it.
     void paletaZEditoru() {
         QTest::keyPress(e->windowHandle(), Qt::Key_Shift);
         mys(QTest::MouseClick, stred({20, 10}), Qt::RightButton);
@@ -252,9 +236,8 @@ private slots:
         for (const QWidget *okno : QApplication::topLevelWidgets())
             QVERIFY2(!okno->isVisible(), qPrintable(okno->objectName()));
     }
-    // Grid on: painting refreshes the grid, then draws a vinula, which goes only onto the
-    // outermost cells, after any placement of the same tick; erasing does not refresh. Shift, seen
-    // before the control with the focus (which takes it), erases and keeps item and name.
+    // Painting refreshes the grid after the tick's placement; a vinula only on the edge cells.
+    // Shift, seen before the focused control, erases without refresh, item and name kept.
     void mrizkaAShift() {
         auto *pole = new QKeySequenceEdit(e->centralWidget());
         pole->setGeometry(0, 0, 5, 5); // clear of the surface
@@ -267,7 +250,6 @@ private slots:
         promenne.predmet = 1;
         for (const QPoint bunka : {QPoint(5, 0), {0, 7}, {29, 12}, {1, 1}, {28, 18}})
             namaluj(bunka);
-        // A placement in the same tick goes first: its refresh would line the vinula painted.
         promenne.pocet = "1";
         promenne.radek_od = promenne.radek_do = promenne.sloupec_od = promenne.sloupec_do = "5";
         namaluj({14, 19});
@@ -294,9 +276,8 @@ private slots:
         for (const char *klavesy : {"", "F3", "F2", "Ctrl+R", "F1", "F12"})
             QTest::newRow(*klavesy ? klavesy : "middle button") << QString(klavesy);
     }
-    // A held button paints its cell on each tick and nothing else; a fast move skips cells. The
-    // release of any button ends the stroke; so does a modal window opened meanwhile, which
-    // gets the release: a move with no button held afterwards paints nothing.
+    // A held button paints its cell each tick, skipping cells passed fast; any release, or a
+    // modal window taking it, ends the stroke.
     void tah() {
         QFETCH(QString, klavesy);
         promenne.predmet = 52;
@@ -332,9 +313,8 @@ private slots:
         QTest::newRow("-15, -15") << QPoint(-15, -15) << "řádek -1, sloupec -1";
         QTest::newRow("605, 405") << QPoint(605, 405) << "řádek 30, sloupec 20";
     }
-    // With no button held the frame is not the area: a move over it leaves the title, a press
-    // there starts nothing. A button pressed inside follows the pointer anywhere, and off the
-    // area nothing is painted, not even the ring.
+    // The frame is not the area; a button pressed inside follows the pointer anywhere, painting
+    // nothing off the area, not even the ring.
     void mimoPlochu() {
         QFETCH(QPoint, bod);
         QFETCH(QString, kde);

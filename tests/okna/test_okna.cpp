@@ -25,8 +25,7 @@ using namespace vinula;
 
 namespace {
 
-// The text, in the label's own font, lies whole within the label: its line box (ascent and
-// descent, the advance, wrapped where the label wraps) and its ink, so that no háček is cut off.
+// The text lies whole within the label, line box and ink, so that no háček is cut off.
 bool vejdeSe(const QLabel *l) {
     const QFontMetrics miry(l->font());
     const QRect misto = l->contentsRect();
@@ -49,9 +48,7 @@ class TestOkna : public QObject {
     static constexpr const char *schemata[] = {"http", "https", "mailto"};
 
 public:
-    // Before the application starts: a screen of 192 dots an inch and Qt's own scaling off, as on
-    // a desktop whose fonts are set to a high DPI. A font sized in points grows there; the fixed
-    // layouts, sized in pixels, must not.
+    // A 192-dpi screen without Qt's scaling: fonts in points grow there, pixel layouts must not.
     static void initMain() {
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VINULA_OBRAZOVKA_192);
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
@@ -72,9 +69,7 @@ private slots:
         for (const char *schema : schemata)
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(schema));
     }
-
-    // A right click in a text box opens Qt's own menu, in Czech, from the translation built
-    // into the program, so a machine without Qt's translations gets Czech all the same.
+    // Qt's own menu of a text box is Czech from the translation built into the program.
     void nabidka() {
         QVERIFY(preklad && preklad->filePath().startsWith(QLatin1String(":/")));
         QLineEdit pole("text");
@@ -92,13 +87,11 @@ private slots:
         QCOMPARE(polozky, (QStringList{"&Zpět", "&Znovu", "&Vyjmout", "&Kopírovat", "&Vložit",
                                        "Smazat", "Vybrat vše"}));
     }
-
     void rozlozeni_data() {
         QTest::addColumn<Okno>("w");
         QTest::addColumn<QString>("titulek");
         QTest::addColumn<QSize>("velikost");
-        // Name, left, top, width, height in twips and text of each control ("…": not looked at
-        // here); those that take the focus in tab order.
+        // Name, left, top, width, height in twips, text ("…": not looked at); tab order kept.
         QTest::addColumn<QString>("ovladace");
         QTest::newRow("zapsani") << Okno(new Zapsani) << "Uložení místnosti na disk"
                                  << QSize(4545, 4365) << R"(
@@ -133,8 +126,6 @@ lblHomepage 360 1440 1575 195 )" VINULA_HOMEPAGE R"(; lblEmail 360 1680 1755 195
 Label3 105 105 540 225 Vinula; Label1 735 105 435 225 Zeď; Label4 3885 105 960 225 Volná plocha
 Label2 105 945 1065 225 Jídlo pro vinulu)";
     }
-    // Every fixed layout: its title and size, each control's place and text, every text whole in
-    // its label and in its family's font, the tab order.
     void rozlozeni() {
         QFETCH(Okno, w);
         QFETCH(QString, titulek);
@@ -159,10 +150,8 @@ Label2 105 945 1065 225 Jídlo pro vinulu)";
             QCOMPARE(QFontInfo(o->font()).pixelSize(), nadpis ? 18 : 11);
             if (auto *l = qobject_cast<QLabel *>(o); l && !l->text().isEmpty()) {
                 QVERIFY2(vejdeSe(l), qPrintable(c[0]));
-                // One font for each family of windows: the three dialogs and the palette
-                // alike; the information windows one face, the title larger.
-                QFont pismo = l->font();
-                if (informacni) { // the title bold and larger, the links underlined
+                QFont pismo = l->font(); // one face for each family of windows
+                if (informacni) {        // less the title's bold and size, the links' line
                     pismo.setPixelSize(11);
                     pismo.setBold(false);
                     pismo.setUnderline(false);
@@ -179,7 +168,6 @@ Label2 105 945 1065 225 Jídlo pro vinulu)";
             QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
         }
     }
-
     // Five paragraphs, an empty line after the first only, each with its set phrases.
     void navod() {
         const QStringList radky = Navod::text().split(QLatin1Char('\n'));
@@ -195,7 +183,6 @@ Label2 105 945 1065 225 Jídlo pro vinulu)";
                          radky[i].isEmpty() == (i == 1),
                      qPrintable(radky[i]));
     }
-
     void klik_data() {
         QTest::addColumn<bool>("oAplikaci");
         QTest::addColumn<QString>("cil"); // a child, or empty: the background
@@ -205,10 +192,8 @@ Label2 105 945 1065 225 Jídlo pro vinulu)";
         QTest::newRow("about, fish") << true << "Picture1" << Qt::RightButton;
         QTest::newRow("about, background") << true << "" << Qt::LeftButton;
     }
-
-    // A click with any button closes either window, but not on a link of the about window: its
-    // title in bold, a link, underlined under a pointing hand, hands its exact address to the
-    // desktop and leaves the window open, click after click; another button does nothing.
+    // Any click closes either window, but a left one on a link of the about window (underlined,
+    // a pointing hand) hands its exact address to the desktop instead.
     void klik() {
         QFETCH(bool, oAplikaci);
         QFETCH(QString, cil);

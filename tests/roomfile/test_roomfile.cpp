@@ -28,11 +28,6 @@ QByteArray vzorek(qint64 delka) {
     return data;
 }
 
-// The file `cesta` holding `delka` pattern bytes; none for -1.
-bool zapis(const QString &cesta, qint64 delka) {
-    return delka < 0 || uloz(cesta, vzorek(delka));
-}
-
 // Every cell, ring included, holding `kod`.
 Mistnost plna(Kod kod) {
     Mistnost m;
@@ -50,8 +45,7 @@ class TestRoomFile : public QObject {
 
 private slots:
 #ifdef Q_OS_LINUX
-    // Every byte beside the C library's own converter, both ways. The bytes the code page
-    // leaves undefined keep their value here, so no byte of a name is lost.
+    // Every byte both ways beside the C library's converter; undefined bytes keep their value.
     void kodovani() {
         const iconv_t prevod = iconv_open("UTF-16LE", "CP1250");
         QVERIFY(prevod != iconv_t(-1));
@@ -68,7 +62,6 @@ private slots:
         iconv_close(prevod);
     }
 #endif
-
     void cteni_data() {
         QTest::addColumn<qint64>("delka");
         QTest::addColumn<qint64>("n");
@@ -78,14 +71,14 @@ private slots:
         QTest::newRow("650, 0") << 650LL << 0LL << false;
         QTest::newRow("650, max") << 650LL << std::numeric_limits<qint64>::max() << false;
     }
-    // A read fills the area only, never the ring, and the room saved back is the same
-    // record; a failed read changes nothing and says why.
+    // A read fills the area, not the ring, and saves back as the same record; a failed one
+    // changes nothing and says why.
     void cteni() {
         QFETCH(qint64, delka);
         QFETCH(qint64, n);
         QFETCH(bool, uspech);
         const QString soubor = adresar.filePath(QTest::currentDataTag());
-        QVERIFY(zapis(soubor, delka));
+        QVERIFY(uloz(soubor, vzorek(delka)));
         Mistnost m = plna(7);
         QString nazev = u"beze změny"_s, duvod;
         QCOMPARE(rf::nactiMistnost(soubor, n, m, nazev, &duvod), uspech);
@@ -101,7 +94,6 @@ private slots:
         QVERIFY(!uspech || rf::pripojMistnost(soubor, nazev, m));
         QCOMPARE(precti(soubor), vzorek(delka) + zaznam);
     }
-
 #ifdef Q_OS_UNIX
     void pripojeni_data() {
         QTest::addColumn<qint64>("delka"); // -1: the file is missing
@@ -120,16 +112,14 @@ private slots:
                                          << QByteArray("\xc8"
                                                        "esko ???? a?b??");
     }
-    // The record goes after the last byte, its cells at their offsets, through a symbolic link
-    // that stays. (Appends that fail part way are the tool's tests' part: it appends the same
-    // way.)
+    // The record goes after the last byte, its cells at their offsets, through a link that stays.
     void pripojeni() {
         QFETCH(qint64, delka);
         QFETCH(QString, nazev);
         QFETCH(QByteArray, ulozeny);
         const QString soubor = adresar.filePath(QTest::currentDataTag());
         const QString odkaz = soubor + u".lnk"_s;
-        QVERIFY(zapis(soubor, delka) && QFile::link(soubor, odkaz));
+        QVERIFY((delka < 0 || uloz(soubor, vzorek(delka))) && QFile::link(soubor, odkaz));
         Mistnost m;
         QByteArray cekany = ulozeny.leftJustified(50) + QByteArray(600, '\0');
         const int polohy[][3] = {{0, 0, 50},   {0, 1, 51},   {1, 0, 70},

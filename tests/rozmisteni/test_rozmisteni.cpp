@@ -25,8 +25,8 @@ QList<QPoint> zmeny(const Mistnost &pred, const Mistnost &po) {
     return vysledek;
 }
 
-// Whether the rules take an item at (x, y): the cell free (`sam`: unless the item
-// is there) and, with touching forbidden, the eight around it, ring included.
+// Whether an item may go to (x, y): the cell free (`sam`: unless the item is there) and, with
+// touching forbidden, the eight around it, ring included.
 bool bere(const Mistnost &m, int x, int y, bool dotyk, bool sam = true) {
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
@@ -36,8 +36,7 @@ bool bere(const Mistnost &m, int x, int y, bool dotyk, bool sam = true) {
 }
 } // namespace
 
-// A request as the dialog leaves it, and what it must give. `pole` holds
-// count|radek_od|radek_do|sloupec_od|sloupec_do; -1 means "as many as fit".
+// `pole`: count|radek_od|radek_do|sloupec_od|sloupec_do; `ocekavano` -1: as many as fit.
 struct Pripad {
     int predmet;
     QString pole;
@@ -73,9 +72,8 @@ private slots:
         for (const auto &[jmeno, p] : pripady)
             QTest::newRow(jmeno) << p;
     }
-
-    // Over 100 seeds: the count exact, or short only when nothing more fits; items only on
-    // free cells of the region, with touching forbidden beside nothing.
+    // Over 100 seeds: the count exact, or short only when nothing more fits; items only on free
+    // cells of the region, with touching forbidden beside nothing.
     void krok() {
         QFETCH(Pripad, p);
         const QStringList t = p.pole.split(QLatin1Char('|'));
@@ -107,7 +105,6 @@ private slots:
                          sem.constData());
         }
     }
-
     void pozadavek_data() {
         QTest::addColumn<int>("zpusob"); // 0 Rozmístit, 1 Zrušit, 2 window closed
         QTest::addColumn<int>("predmet");
@@ -122,10 +119,8 @@ private slots:
         QTest::newRow("Zrušit") << 1 << 120 << "25" << true << 0 << false;
         QTest::newRow("window closed") << 2 << 120 << "25" << false << 0 << false;
     }
-
-    // From the menu: the design texts, the last confirmed check box, the six
-    // fields stored by Rozmístit alone. Then a count above 0 makes the tick
-    // place, redraw, reset the count and draw the grid over the new pictures.
+    // From the menu: the design texts, the last confirmed check box, the fields stored by
+    // Rozmístit alone; a count above 0 makes the tick place, reset the count, redraw with grid.
     void pozadavek() {
         QFETCH(int, zpusob);
         QFETCH(int, predmet);

@@ -1,6 +1,7 @@
-// The Tiled reader in process: maps as vinula-mistnosti writes them, changed
-// as a designer or another program might, read or refused with the reason.
+// The Tiled reader in process: exported maps, changed as a designer or another program might,
+// read as their room or refused with the reason.
 
+#include "../soubor.h"
 #include "../tiled/mapy.h"
 #include "tiled_cteni.h"
 #include "tiled_zapis.h"
@@ -12,13 +13,7 @@ namespace tiled = vinula::mistnosti::tiled;
 
 namespace {
 
-bool uloz(const QString &cesta, const QByteArray &data) {
-    QFile f(cesta);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
-// A JSON map as Tiled writes one, with r3's first `dlazdic` tiles in one
-// layer inside `skupin` groups; `nazev` is the fields of the name property.
+// A JSON map as Tiled writes one: r3's first `dlazdic` tiles in a layer inside `skupin` groups.
 QByteArray json(const QByteArray &nazev, qsizetype dlazdic = 600, int skupin = 0,
                 const QByteArray &nekonecna = "false") {
     QByteArrayList g;
@@ -54,9 +49,6 @@ private slots:
                 uloz(cesta(u"znacka-prvni.tsx"_s),
                      nahrad(sada, znacka, znacka + "<property name=\"z\" value=\"\"/>")));
     }
-
-    // Maps read as their room, or refused with the reason: the exported maps
-    // changed as a designer or another program might.
     void cteni_data() {
         QTest::addColumn<QByteArray>("mapa");
         QTest::addColumn<QByteArray>("vysledek"); // the record, or the reason in UTF-8
@@ -73,6 +65,9 @@ private slots:
                     << mapy[i] << duvody[qMin(i, duvody.size() - 1)].toUtf8();
         };
         const QByteArray m1 = tiled::mapa(r1), m3 = tiled::mapa(r3);
+        QTest::newRow("base64 gzip") << sDaty(m3, gidy(m3), u"gzip"_s) << r3;
+        QTest::newRow("bez názvu: jméno souboru")
+            << nahrad(m1, "name=\"nazev\"", "name=\"x\"") << zaznam("m").first(50) + r1.sliced(50);
         const auto vBunce34 = [&m1](quint32 gid) { return sBunkami(m1, {{3, 4, int(gid)}}); };
         const auto sDalsiSadou = [&](const char *soubor) {
             return nahrad(vBunce34(400), "source=\"vinula.tsx\"/>",
@@ -146,7 +141,6 @@ private slots:
             {u"vinula na (1, 18) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s,
              u"vinula na (28, 1) není na okraji plochy; editor ji dovolí jen na krajní buňky"_s});
     }
-
     void cteni() {
         QFETCH(QByteArray, mapa);
         QFETCH(QByteArray, vysledek);
@@ -154,7 +148,6 @@ private slots:
         QCOMPARE(tiled::Ctenar().mistnost(mapa, cesta(u"m.tmx"_s), &duvod).value_or(duvod.toUtf8()),
                  vysledek);
     }
-
 #ifdef Q_OS_UNIX
     // A tileset reached by several links is read once.
     void sadaJednou() {
