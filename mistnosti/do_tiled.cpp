@@ -254,10 +254,11 @@ QString napovedaDoTiledu() {
 Převede místnosti SOUBORU (bez ČÍSEL všechny, jinak jmenované jako u příkazu
 vyjmout) na mapy editoru map Tiled. Do SLOŽKY (chybí-li, vytvoří ji) zapíše:
   0001.tmx, 0002.tmx, …   jednu mapu 30 × 20 dlaždic na místnost, v pořadí;
-                          název místnosti je textová vlastnost mapy „nazev“
+                          vrstva dlaždic se jmenuje názvem místnosti
+                          (přejmenování vrstvy místnost přejmenuje)
   vinula.tsx, vinula.png  sadu dlaždic s obrázky předmětů jako v editoru,
-                          rozloženou jako okno Volba předmětů; každá dlaždice
-                          nese vlastnosti „kod“ a „nazev“
+                          každý předmět jednou, bez prázdných dlaždic; každá
+                          dlaždice nese svůj druh a vlastnosti „kod“ a „nazev“
   mimo-katalog.tsx, .png  sadu pro kódy mimo katalog, jen když je některá
                           místnost obsahuje
   mistnosti.world         svět Tiledu s mapami vedle sebe, po deseti v řadě

@@ -86,16 +86,17 @@ std::optional<QByteArray> Ctenar::mistnost(const QByteArray &data, const QString
         return odmitni(duvod, QStringLiteral("mapa nemá žádnou vrstvu dlaždic"));
     std::stable_sort(obsah.sady.begin(), obsah.sady.end(),
                      [](const Odkaz &a, const Odkaz &b) { return a.prvni < b.prvni; });
-    QString nazev;
+    // The tile layer's name, as Tiled shows it; the property of maps made
+    // before, when there is one; the file's name as the last resort.
+    QString nazev = obsah.nazev.value_or(obsah.jmenoVrstvy);
     QString odkud;
-    if (obsah.nazev) {
-        nazev = *obsah.nazev;
-    } else {
+    const bool bez = nazev.isEmpty();
+    if (bez) {
         nazev = QFileInfo(cesta).completeBaseName();
-        odkud = QStringLiteral(" (mapa nemá vlastnost „nazev“, název je jméno souboru)");
+        odkud = QStringLiteral(" (vrstva dlaždic nemá jméno, název je jméno souboru)");
     }
     if (bezNazvu)
-        *bezNazvu = !obsah.nazev;
+        *bezNazvu = bez;
     return zaznam(obsah.sady, obsah.gidy, QFileInfo(cesta).absoluteDir(), nazev, odkud, duvod);
 }
 

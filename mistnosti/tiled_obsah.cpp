@@ -58,6 +58,7 @@ bool overHlavicku(QStringView orientace, bool nekonecna, qint64 sirka, qint64 vy
 }
 
 bool overVrstvu(Obsah &obsah, const QString &jmeno, qint64 sirka, qint64 vyska, QString *duvod) {
+    obsah.jmenoVrstvy = jmeno;
     if (++obsah.vrstev > 1 && !obsah.vsechnyVrstvy)
         return nastavDuvod(duvod,
                            QStringLiteral("mapa má víc než jednu vrstvu dlaždic (druhá je %1), "

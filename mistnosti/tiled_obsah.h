@@ -44,7 +44,8 @@ struct Vrstva {
 };
 
 struct Obsah {
-    std::optional<QString> nazev;
+    std::optional<QString> nazev; // the property, which maps made before carry
+    QString jmenoVrstvy;          // of the (last) tile layer: the room's name now
     std::optional<QString> otisk; // of the room file the map was made from
     QList<Odkaz> sady;
     Gidy gidy{};

@@ -21,10 +21,16 @@ namespace vinula::mistnosti::tiled {
 
 namespace {
 
-constexpr int sloupcuMimo = 16;
 constexpr int kodu = 256;
-constexpr int dlazdicKatalogu = katalog::mistVRadePalety * katalog::radPalety;
+// Each item once: free floor, the vinula, the walls, the food.
+constexpr int dlazdicKatalogu = 2 + katalog::pocetZdi + katalog::pocetJidel;
 constexpr int prvniGidMimo = 1 + dlazdicKatalogu;
+// Tiled makes a tile of every place of a tileset's picture, whatever its
+// tile count says: the tiles fill whole rows, so that no empty one can be
+// painted with.
+constexpr int sloupcuKatalogu = 37, sloupcuMimo = 14;
+static_assert(dlazdicKatalogu % sloupcuKatalogu == 0 &&
+              (kodu - dlazdicKatalogu) % sloupcuMimo == 0);
 // The world: ten maps to a row, one tile apart.
 constexpr int mapVRade = 10;
 constexpr int sirkaMapy = Mistnost::sirka * strana;
@@ -40,31 +46,13 @@ struct Rozvrh {
 
 Rozvrh rozvrh(Sada sada) {
     if (sada == Sada::katalog)
-        return {katalog::mistVRadePalety, dlazdicKatalogu, "Vinula", pngSady, "předměty katalogu"};
-    return {sloupcuMimo, kodu, "Vinula mimo katalog", pngSadyMimo, "kódy mimo katalog"};
+        return {sloupcuKatalogu, dlazdicKatalogu, "Vinula", pngSady, "předměty katalogu"};
+    return {sloupcuMimo, kodu - dlazdicKatalogu, "Vinula mimo katalog", pngSadyMimo,
+            "kódy mimo katalog"};
 }
 
-// The code tile `id` of the tileset stands for, or -1 for an empty place.
-int kodDlazdice(Sada sada, int id) {
-    if (sada == Sada::katalog)
-        return katalog::kodNaMiste(id / katalog::mistVRadePalety, id % katalog::mistVRadePalety);
-    return katalog::jePredmet(id) ? -1 : id;
-}
-
-// The GID each code is written with: free floor, shown six times in the
-// palette, by the first of its places.
-const std::array<quint32, kodu> &gidKodu() {
-    static const auto tabulka = [] {
-        std::array<quint32, kodu> gidy{};
-        for (int id = dlazdicKatalogu - 1; id >= 0; --id)
-            if (const int kod = kodDlazdice(Sada::katalog, id); kod >= 0)
-                gidy[static_cast<std::size_t>(kod)] = static_cast<quint32>(1 + id);
-        for (int kod = 0; kod < kodu; ++kod)
-            if (!katalog::jePredmet(kod))
-                gidy[static_cast<std::size_t>(kod)] = static_cast<quint32>(prvniGidMimo + kod);
-        return gidy;
-    }();
-    return tabulka;
+int radSady(const Rozvrh &r) {
+    return r.dlazdic / r.sloupcu;
 }
 
 // The codes of a collection in tile order: the catalogue's items once each
@@ -80,8 +68,16 @@ QList<int> kodySbirky(Sada sada) {
     return kody;
 }
 
-// The GID each code has in a map of a room file: the catalogue's collection
-// from 1, the other one after it.
+// The code tile `id` of the tileset stands for.
+int kodDlazdice(Sada sada, int id) {
+    static const QList<int> katalogu = kodySbirky(Sada::katalog);
+    static const QList<int> mimo = kodySbirky(Sada::mimo);
+    const QList<int> &kody = sada == Sada::katalog ? katalogu : mimo;
+    return id >= 0 && id < kody.size() ? kody[id] : -1;
+}
+
+// The GID each code has in a map: the catalogue's tiles from 1, the other
+// ones after them; in a room's map and in a room file's map alike.
 const std::array<quint32, kodu> &gidSbirek() {
     static const auto tabulka = [] {
         std::array<quint32, kodu> gidy{};
@@ -215,9 +211,6 @@ QByteArray mapa(QByteArrayView zaznam) {
     QByteArray data;
     QXmlStreamWriter xml(&data);
     zacniMapu(xml, 1);
-    xml.writeStartElement(QStringLiteral("properties"));
-    vlastnost(xml, vlastnostNazvu, nazevBezMezer(zaznam));
-    xml.writeEndElement();
     xml.writeEmptyElement(QStringLiteral("tileset"));
     xml.writeAttribute(QStringLiteral("firstgid"), QStringLiteral("1"));
     xml.writeAttribute(QStringLiteral("source"), souborSady);
@@ -226,7 +219,8 @@ QByteArray mapa(QByteArrayView zaznam) {
         xml.writeAttribute(QStringLiteral("firstgid"), QString::number(prvniGidMimo));
         xml.writeAttribute(QStringLiteral("source"), souborSadyMimo);
     }
-    zapisVrstvu(xml, 1, QStringLiteral("místnost"), true, zaznam, gidKodu());
+    // The room's name is its layer's, which Tiled shows and renames.
+    zapisVrstvu(xml, 1, nazevBezMezer(zaznam), true, zaznam, gidSbirek());
     xml.writeEndDocument();
     return data;
 }
@@ -249,11 +243,9 @@ QByteArray sada(Sada sada) {
     xml.writeEmptyElement(QStringLiteral("image"));
     xml.writeAttribute(QStringLiteral("source"), r.png);
     xml.writeAttribute(QStringLiteral("width"), QString::number(r.sloupcu * strana));
-    xml.writeAttribute(QStringLiteral("height"), QString::number(r.dlazdic / r.sloupcu * strana));
+    xml.writeAttribute(QStringLiteral("height"), QString::number(radSady(r) * strana));
     for (int id = 0; id < r.dlazdic; ++id) {
         const int kod = kodDlazdice(sada, id);
-        if (kod < 0)
-            continue;
         xml.writeStartElement(QStringLiteral("tile"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(id));
         // The kind as the tile's class (Tiled 1.8 calls it the type), which
@@ -296,8 +288,7 @@ QByteArray mapaSouboru(QByteArrayView soubor, const QDir &sady) {
     xml.writeAttribute(QStringLiteral("source"), sady.filePath(souborSbirky));
     if (mimo) {
         xml.writeEmptyElement(QStringLiteral("tileset"));
-        xml.writeAttribute(QStringLiteral("firstgid"),
-                           QString::number(1 + kodySbirky(Sada::katalog).size()));
+        xml.writeAttribute(QStringLiteral("firstgid"), QString::number(prvniGidMimo));
         xml.writeAttribute(QStringLiteral("source"), sady.filePath(souborSbirkyMimo));
     }
     // Room 1 on top of Tiled's list of layers, which shows the file's last
@@ -363,9 +354,8 @@ QByteArray obrazekDlazdice(int kod) {
 QByteArray obrazekSady(Sada sada) {
     const Rozvrh r = rozvrh(sada);
     // Each tile is the cell as the editor's surface shows it: a black cell
-    // with the code's picture drawn into it (codes 2..49 draw none). Empty
-    // places stay transparent.
-    QImage obraz(r.sloupcu * strana, r.dlazdic / r.sloupcu * strana, QImage::Format_ARGB32);
+    // with the code's picture drawn into it (codes 2..49 draw none).
+    QImage obraz(r.sloupcu * strana, radSady(r) * strana, QImage::Format_ARGB32);
     obraz.fill(Qt::transparent);
     QImage bunka(strana, strana, QImage::Format_RGB32);
     {
@@ -373,8 +363,6 @@ QByteArray obrazekSady(Sada sada) {
         malir.setCompositionMode(QPainter::CompositionMode_Source);
         for (int id = 0; id < r.dlazdic; ++id) {
             const int kod = kodDlazdice(sada, id);
-            if (kod < 0)
-                continue;
             kresleni::vycisti(bunka);
             kresleni::vykresliBunku(bunka, 0, 0, kod);
             malir.drawImage(id % r.sloupcu * strana, id / r.sloupcu * strana, bunka);

@@ -154,8 +154,8 @@ int zTiled(const Prikaz &prikaz, const Kanaly &kanaly) {
             // Never renamed silently: a deleted property is a likely mistake.
             if (bezNazvu)
                 ohlas(kanaly, proUzivatele(mapa),
-                      QStringLiteral("varování: mapa nemá vlastnost „nazev“, místnost se jmenuje "
-                                     "podle souboru %1")
+                      QStringLiteral("varování: vrstva dlaždic mapy nemá jméno, místnost se "
+                                     "jmenuje podle souboru %1")
                           .arg(vUvozovkach(QFileInfo(mapa).completeBaseName())));
         } else {
             ohlas(kanaly, proUzivatele(mapa), duvod);
@@ -184,10 +184,12 @@ místnost, v daném pořadí, a zapíše je jako příkaz vyjmout. Mapa musí m�
 base64 se zlib nebo gzip, v JSON i pole čísel) a dlaždice jen ze sad, které
 zapsal příkaz do-tiled (poznají se podle vlastností, ne podle jména souboru),
 neotočené a nepřevrácené. Prázdná buňka je volná plocha. Název místnosti je
-vlastnost mapy „nazev“; mapa bez ní dostane jméno svého souboru bez přípony
-a vypíše se varování. Název má nejvýš 50 znaků ve Windows-1250. Místnost musí projít kontrolou editoru (právě jedna
-vinula, aspoň jedno jídlo) a vinula musí stát na okraji plochy. Odmítne-li
-se kterákoli mapa, vypíše se každá chybná s důvodem a nezapíše se nic.
+jméno vrstvy dlaždic (v mapách starších verzí vlastnost mapy „nazev“);
+vrstva bez jména dá jméno souboru mapy bez přípony a vypíše se varování.
+Název má nejvýš 50 znaků ve Windows-1250. Místnost musí projít kontrolou
+editoru (právě jedna vinula, aspoň jedno jídlo) a vinula musí stát na okraji
+plochy. Odmítne-li se kterákoli mapa, vypíše se každá chybná s důvodem
+a nezapíše se nic.
 
 Místo map lze dát svět Tiledu (.world): jeho mapy se čtou po řadách shora
 dolů, v řadě zleva doprava. Odmítne se tatáž místnost uložená dvakrát

@@ -38,9 +38,17 @@ const QByteArray r3 =
     zaznam("Sklep \x9E\x61" + QByteArray(41, 'x') + '!', {{14, 0, 1}, {3, 4, 111}, {0, 0, 55}});
 const QByteArray hra = r1 + r2 + r3;
 
-// GIDs by the palette's layout, one tileset of 15 columns from GID 1: the
-// vinula at row 0 column 0, zeď modrá (52) at column 4.
-constexpr quint32 gidVinuly = 1, gidZdi52 = 5;
+// GIDs of the tileset made for Tiled, each item once from GID 1: the vinula,
+// then the walls by code, so zeď modrá (52) is the fourth.
+constexpr quint32 gidVinuly = 1, gidZdi52 = 4;
+
+// The map with its (first) tile layer named `jmeno`, the room's name.
+inline QByteArray sVrstvou(const QByteArray &tmx, const QByteArray &jmeno) {
+    static const QRegularExpression re(u"<layer id=\"1\" name=\"[^\"]*\""_s);
+    return QString::fromUtf8(tmx)
+        .replace(re, u"<layer id=\"1\" name=\""_s + QString::fromUtf8(jmeno) + u'"')
+        .toUtf8();
+}
 
 // The map with its layer's <data> attributes and text replaced.
 inline QByteArray sDaty(const QByteArray &tmx, const QString &atributy, const QByteArray &data) {

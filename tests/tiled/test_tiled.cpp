@@ -8,6 +8,7 @@
 #include "preruseni.h"
 
 #include <QDirIterator>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -150,6 +151,12 @@ private slots:
                      QString::fromUtf8(precti(slozka + u'/' + soubor)));
         }
 
+        // Erased cells show as the black of free floor: Tiled reads the
+        // background and writes it again as JSON.
+        QCOMPARE(tiled(u"--export-map json 0001.tmx 0001.tmj"_s), 0);
+        QCOMPARE(QJsonDocument::fromJson(precti(slozka + u"/0001.tmj"_s))[u"backgroundcolor"],
+                 QJsonValue(u"#000000"_s));
+
         QImage cekany(3 * 620 - 20, 400, QImage::Format_ARGB32);
         cekany.fill(Qt::transparent);
         for (int n = 1; n <= 3; ++n) {
@@ -209,20 +216,23 @@ private slots:
         QCOMPARE(precti(slozka + u"/Z.DAT"_s), hra);
     }
 
-    // A cell painted with another item and one erased, in the map's text and
-    // then saved by Tiled as JSON, arrive in the room and nothing else
-    // changes; appended to a room file, after its rooms. A map without the
-    // name property takes its file's name, with a warning.
+    // A cell painted with another item, one erased and the layer renamed, in
+    // the map's text and then saved by Tiled as JSON, arrive in the room
+    // (renamed) and nothing else changes; appended to a room file, after its
+    // rooms. A layer without a name gives the file's name, with a warning.
     void uprava() {
-        QVERIFY(uloz(slozka, {{u"u.tmx"_s, sBunkami(mapa(1), {{3, 4, gidZdi52}, {5, 1, 0}})},
-                              {u"Sklep.tmx"_s, nahrad(mapa(3), "name=\"nazev\"", "name=\"x\"")},
-                              {u"DOBRY.DAT"_s, r2}}));
+        QVERIFY(uloz(slozka,
+                     {{u"u.tmx"_s,
+                       sVrstvou(sBunkami(mapa(1), {{3, 4, gidZdi52}, {5, 1, 0}}), "Nov\xC3\xBD")},
+                      {u"Sklep.tmx"_s, sVrstvou(mapa(3), "")},
+                      {u"DOBRY.DAT"_s, r2}}));
         QCOMPARE(tiled(u"--export-map json u.tmx u.tmj"_s), 0);
-        QCOMPARE(jak(spust(slozka,
-                           u"vinula-mistnosti z-tiled u.tmj Sklep.tmx -o DOBRY.DAT --pripojit"_s)),
-                 u"0\nvinula-mistnosti: Sklep.tmx: varování: mapa nemá vlastnost „nazev“, místnost "
-                 "se jmenuje podle souboru „Sklep“\nDOBRY.DAT: připojeny místnosti č. 2–3\n"_s);
-        QByteArray upravena = r1;
+        QCOMPARE(
+            jak(spust(slozka,
+                      u"vinula-mistnosti z-tiled u.tmj Sklep.tmx -o DOBRY.DAT --pripojit"_s)),
+            u"0\nvinula-mistnosti: Sklep.tmx: varování: vrstva dlaždic mapy nemá jméno, místnost "
+            "se jmenuje podle souboru „Sklep“\nDOBRY.DAT: připojeny místnosti č. 2–3\n"_s);
+        QByteArray upravena = zaznam("Nov\xFD").first(50) + r1.sliced(50);
         upravena[50 + 20 * 3 + 4] = 52;
         upravena[50 + 20 * 5 + 1] = 0;
         QCOMPARE(precti(slozka + u"/DOBRY.DAT"_s),

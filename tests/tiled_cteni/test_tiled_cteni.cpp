@@ -46,6 +46,12 @@ private slots:
         QVERIFY(uloz(cesta(u"vinula.tsx"_s), sada) &&
                 uloz(cesta(u"mimo-katalog.tsx"_s), tiled::sada(tiled::Sada::mimo)) &&
                 uloz(cesta(u"cizi.tsx"_s), nahrad(sada, "name=\"vinula\"", "name=\"x\"")) &&
+                QFile::copy(QStringLiteral(VINULA_STARE_MAPY "/stara-vinula.tsx"),
+                            cesta(u"stara-vinula.tsx"_s)) &&
+                QFile::copy(QStringLiteral(VINULA_STARE_MAPY "/stara-mimo-katalog.tsx"),
+                            cesta(u"stara-mimo-katalog.tsx"_s)) &&
+                uloz(cesta(u"bez-kodu.tsx"_s),
+                     nahrad(sada, "<property name=\"kod\" type=\"int\" value=\"52\"/>", "")) &&
                 uloz(cesta(u"znacka-prvni.tsx"_s),
                      nahrad(sada, znacka, znacka + "<property name=\"z\" value=\"\"/>")));
     }
@@ -67,7 +73,12 @@ private slots:
         const QByteArray m1 = tiled::mapa(r1), m3 = tiled::mapa(r3);
         QTest::newRow("base64 gzip") << sDaty(m3, gidy(m3), u"gzip"_s) << r3;
         QTest::newRow("bez názvu: jméno souboru")
-            << nahrad(m1, "name=\"nazev\"", "name=\"x\"") << zaznam("m").first(50) + r1.sliced(50);
+            << sVrstvou(m1, "") << zaznam("m").first(50) + r1.sliced(50);
+        // Maps made before, with the palette's layout and the name as a
+        // property, as do-tiled of version 1.1 wrote them.
+        QTest::newRow("mapa s dřívější sadou")
+            << precti(QStringLiteral(VINULA_STARE_MAPY "/mapa.tmx"))
+            << zaznam("Star\xE1 mapa", {{0, 5, 1}, {3, 4, 111}, {2, 2, 52}, {7, 7, 200}});
         const auto vBunce34 = [&m1](quint32 gid) { return sBunkami(m1, {{3, 4, int(gid)}}); };
         const auto sDalsiSadou = [&](const char *soubor) {
             return nahrad(vBunce34(400), "source=\"vinula.tsx\"/>",
@@ -88,20 +99,22 @@ private slots:
                 nahrad(m1, "</layer>",
                        "</layer>\n <group id=\"2\" name=\"g\"><layer id=\"3\" name=\"druhá\" "
                        "width=\"30\" height=\"20\"><data encoding=\"csv\"/></layer></group>"),
-                nahrad(m1, "name=\"místnost\" width=\"30\"", "name=\"místnost\" width=\"29\"")},
+                nahrad(sVrstvou(m1, "místnost"), "width=\"30\" height=\"20\">",
+                       "width=\"29\" height=\"20\">")},
                {u"mapa nemá žádnou vrstvu dlaždic"_s,
                 u"mapa má víc než jednu vrstvu dlaždic (druhá je „druhá“), místnost se čte z "
                 "jediné"_s,
                 u"vrstva „místnost“ má 29 × 20 dlaždic, místnost má 30 × 20"_s});
         spatne("dlaždice",
-               {sDalsiSadou("cizi.tsx"), sDalsiSadou("chybi.tsx"), vBunce34(2), vBunce34(106 + 20)},
+               {sDalsiSadou("cizi.tsx"), sDalsiSadou("chybi.tsx"),
+                nahrad(m1, "\"vinula.tsx\"", "\"bez-kodu.tsx\""), vBunce34(75)},
                {u"dlaždice na (3, 4) je ze sady „cizi.tsx“, která není sadou Vinuly (nemá "
                 "vlastnost „vinula“)"_s,
                 u"dlaždice na (3, 4) je ze sady „chybi.tsx“, kterou nelze přečíst: soubor "
                 "neexistuje"_s,
-                u"dlaždice na (3, 4) (č. 1 sady „vinula.tsx“) nemá vlastnost „kod“, nepatří "
+                u"dlaždice na (3, 1) (č. 3 sady „bez-kodu.tsx“) nemá vlastnost „kod“, nepatří "
                 "žádnému předmětu"_s,
-                u"dlaždice na (3, 4) leží za koncem sady „vinula.tsx“, která má 105 dlaždic"_s});
+                u"dlaždice na (3, 4) leží za koncem sady „vinula.tsx“, která má 74 dlaždic"_s});
         // Each of the four flag bits alone.
         spatne(
             "převrácená",
@@ -112,7 +125,7 @@ private slots:
                {sDaty(m1, u" encoding=\"base64\" compression=\"zstd\""_s, "KLUv/QBYAQA="),
                 sDaty(m1, u" encoding=\"base64\" compression=\"zlib\""_s, "eJxjZGBg"),
                 nahrad(m1, "\n</data>", ",13\n</data>"),
-                nahrad(sDaty(m1, gidy(m1), u"xml"_s), "<tile gid=\"13\"/></data>", "</data>")},
+                nahrad(sDaty(m1, gidy(m1), u"xml"_s), "<tile gid=\"74\"/></data>", "</data>")},
                {u"data vrstvy jsou komprimovaná zstd, to vinula-mistnosti neumí; v Tiledu "
                 "zvolte ve vlastnostech mapy jiný formát vrstvy (Tile Layer Format), např. CSV"_s,
                 u"komprimovaná data vrstvy jsou poškozená nebo neúplná"_s,
@@ -128,9 +141,7 @@ private slots:
                 u"název místnosti obsahuje řídicí znak 0, který mapa Tiledu (XML) neunese"_s,
                 u"název místnosti obsahuje řídicí znak 27, který mapa Tiledu (XML) neunese"_s,
                 u"mapa je nekonečná; místnost má pevnou plochu 30 × 20"_s});
-        spatne("název",
-               {nahrad(m1, "value=\"Jesky", "value=\"" + QByteArray(51, 'a') + "\" x=\""),
-                nahrad(m1, "value=\"Jesky", "value=\"a\xE4\xB8\xAD\" x=\"")},
+        spatne("název", {sVrstvou(m1, QByteArray(51, 'a')), sVrstvou(m1, "a\xE4\xB8\xAD")},
                {u"název místnosti má 51 znaků, vejde se nejvýš 50"_s,
                 u"název místnosti obsahuje znak „中“, který Windows-1250 nezná"_s});
         // The vinula next to the edge, at each of its four bounds.
