@@ -4,6 +4,7 @@
 // leaving its folder as it was.
 
 #include "../proces.h"
+#include "../soubor.h"
 #include "mapy.h"
 #include "preruseni.h"
 
@@ -49,18 +50,11 @@ proces::Beh spust(const QString &slozka, const QString &prikaz, qint64 limit = -
                          slozka, slova, limit, proces::Ven::roura, prostredi);
 }
 
-QByteArray precti(const QString &cesta) {
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 bool uloz(const QString &slozka, const Soubory &soubory) {
-    for (auto it = soubory.cbegin(); it != soubory.cend(); ++it) {
-        QFile f(slozka + u'/' + it.key());
-        if (!QDir().mkpath(QFileInfo(f).absolutePath()) || !f.open(QIODevice::WriteOnly) ||
-            f.write(it.value()) != it.value().size())
+    for (auto it = soubory.cbegin(); it != soubory.cend(); ++it)
+        if (const QString cesta = slozka + u'/' + it.key();
+            !QDir().mkpath(QFileInfo(cesta).absolutePath()) || !uloz(cesta, it.value()))
             return false;
-    }
     return true;
 }
 
