@@ -6,15 +6,12 @@
 #include "slova.h"
 #include "tiled.h"
 #include "tiled_cteni.h"
+#include "tiled_svet.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
-#include <algorithm>
 
 namespace vinula::mistnosti {
 
@@ -26,41 +23,6 @@ const QStringList formyMap{QStringLiteral("tmx"), QStringLiteral("tmj"), QString
 QString jeSvet(const QString &cesta) {
     return QFileInfo(cesta).suffix().compare(u"world", Qt::CaseInsensitive) == 0 ? cesta
                                                                                  : QString();
-}
-
-// The maps a world lays out, rows top to bottom and each row left to right,
-// by their paths beside the world; or nothing, and *duvod says why.
-std::optional<QStringList> mapySveta(const QString &svet, QString *duvod) {
-    QFile soubor(svet);
-    if (!roomfile::otevriProCteni(soubor, duvod))
-        return std::nullopt;
-    QJsonParseError chyba;
-    const QJsonObject o =
-        QJsonDocument::fromJson(soubor.read(tiled::nejvetsiSoubor), &chyba).object();
-    if (chyba.error != QJsonParseError::NoError || !o.value(u"maps").isArray())
-        return odmitni(duvod, QStringLiteral("není to svět Tiledu (JSON s polem „maps“)"));
-    struct Umisteni {
-        double y, x;
-        QString cesta;
-    };
-    QList<Umisteni> mapy;
-    for (const QJsonValue &v : o.value(u"maps").toArray()) {
-        const QJsonObject mapa = v.toObject();
-        const QString jmeno = mapa.value(u"fileName").toString();
-        if (jmeno.isEmpty())
-            return odmitni(duvod, QStringLiteral("svět má mapu bez jména souboru („fileName“)"));
-        mapy.append({mapa.value(u"y").toDouble(), mapa.value(u"x").toDouble(),
-                     QDir::cleanPath(QFileInfo(svet).dir().filePath(jmeno))});
-    }
-    if (mapy.isEmpty())
-        return odmitni(duvod, QStringLiteral("svět nemá žádnou mapu"));
-    std::stable_sort(mapy.begin(), mapy.end(), [](const Umisteni &a, const Umisteni &b) {
-        return a.y != b.y ? a.y < b.y : a.x < b.x;
-    });
-    QStringList cesty;
-    for (const Umisteni &u : mapy)
-        cesty.append(u.cesta);
-    return cesty;
 }
 
 // The same room in other forms beside the map: their paths.
@@ -88,7 +50,7 @@ std::optional<QStringList> vstupy(const QStringList &argumenty, const Kanaly &ka
             continue;
         }
         QString duvod;
-        const auto zeSveta = mapySveta(argument, &duvod);
+        const auto zeSveta = tiled::mapySveta(argument, &duvod);
         if (!zeSveta) {
             ohlas(kanaly, proUzivatele(argument), duvod);
             ok = false;

@@ -8,7 +8,7 @@ set -eu
 
 koren=$(cd "$(dirname "$0")/.." && pwd)
 sestaveni="$koren/build-fuzz"
-cile=${FUZZ_TARGETS:-"roomfile tmx json sada argumenty"}
+cile=${FUZZ_TARGETS:-"roomfile tmx json sada argumenty svet"}
 
 cmake -S "$koren" -B "$sestaveni" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DVINULA_FUZZ=ON -DVINULA_TESTS=OFF -DVINULA_SANITIZE=OFF
@@ -24,7 +24,7 @@ for cil in $cile; do
     cp -r "$koren/fuzz/corpus/$cil" "$docasna/$cil"
     slovnik=""
     case $cil in
-    tmx | json | sada) slovnik="-dict=$koren/fuzz/tiled.dict" ;;
+    tmx | json | sada | svet) slovnik="-dict=$koren/fuzz/tiled.dict" ;;
     argumenty) slovnik="-dict=$koren/fuzz/argumenty.dict" ;;
     esac
     zaznam="$sestaveni/zaznamy/$cil.log"
