@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-
 namespace vinula::mistnosti {
 
 namespace {
