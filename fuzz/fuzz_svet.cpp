@@ -1,7 +1,9 @@
-// A Tiled world held in memory: its maps come in a list, each a path in the
-// world's folder, or the refusal says why. A broken promise aborts.
+// A Tiled world held in memory: its maps come in a list, each a path that
+// names a file, or the refusal says why. A broken promise aborts.
 
 #include "tiled_svet.h"
+
+#include <QFileInfo>
 
 #include <cstdint>
 #include <cstdlib>
@@ -22,8 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     over(mapy ? duvod.isEmpty() : !duvod.isEmpty());
     if (mapy) {
         over(!mapy->isEmpty());
-        for (const QString &mapa : *mapy)
-            over(!mapa.isEmpty() && mapa != QStringLiteral("/svet"));
+        for (const QString &mapa : *mapy) {
+            const QString soubor = QFileInfo(mapa).fileName();
+            over(!soubor.isEmpty() && soubor != u"." && soubor != u".." &&
+                 mapa != QStringLiteral("/svet") && mapa != QStringLiteral("/"));
+        }
     }
     return 0;
 }

@@ -31,6 +31,11 @@ std::optional<QStringList> mapySveta(const QByteArray &data, const QString &sloz
         const QString jmeno = mapa.value(u"fileName").toString();
         if (jmeno.isEmpty())
             return odmitni(duvod, QStringLiteral("svět má mapu bez jména souboru („fileName“)"));
+        // "." or "sub/.." names a folder, never a map.
+        if (const QString soubor = QFileInfo(QDir::cleanPath(jmeno)).fileName();
+            soubor.isEmpty() || soubor == u"." || soubor == u"..")
+            return odmitni(
+                duvod, QStringLiteral("svět jmenuje místo mapy složku %1").arg(vUvozovkach(jmeno)));
         mapy.append({mapa.value(u"y").toDouble(), mapa.value(u"x").toDouble(),
                      QDir::cleanPath(QDir(slozkaSveta).filePath(jmeno))});
     }
