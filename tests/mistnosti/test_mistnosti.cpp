@@ -231,6 +231,7 @@ private slots:
               Ven::plny);
         radek("seznam do zavřeného", "seznam A.DAT", 2, {}, zapis + "kanál je zavřený\n",
               Ven::zavreny);
+        radek("text do plného", "text A.DAT", 2, {}, zapis + "na disku není místo\n", Ven::plny);
         // The file is written all the same: the status and the messages say
         // so, lest a script do the work again.
         const QString presto = "; soubory se přesto zapsaly:\nvinula-mistnosti: ";
@@ -240,6 +241,11 @@ private slots:
         radek("připojení a plný výstup", "vyjmout A.DAT 2 -o DOBRY.DAT --pripojit", 3, {},
               zapis + "na disku není místo" + presto + "DOBRY.DAT: připojena místnost č. 3\n",
               Ven::plny, "DOBRY.DAT", r7 + r8 + r2);
+        // A folder: listed as one entry with no bytes.
+        radek("export a zavřený výstup", "do-tiled A.DAT 1 -o V", 3, {},
+              zapis + "kanál je zavřený" + presto +
+                  "V: 1 mapa 0001.tmx, sada dlaždic vinula.tsx, svět mistnosti.world\n",
+              Ven::zavreny, "V", {});
         radek("čtenář skončil", "seznam A.DAT", -SIGPIPE, {}, {}, Ven::bezCtenare);
         // A listing longer than the tool's 64 KiB blocks, cut off by the
         // disk: what was written is exact, and the cut is reported.
