@@ -101,7 +101,11 @@ int tiledOtevri(const Prikaz &prikaz, const Kanaly &kanaly) {
         ohlas(kanaly, proUzivatele(mapa), duvod);
         return chybnyVstup;
     }
-    ohlasZapsane(kanaly, mapa);
+    // The path is the result: a map nobody can be told of goes again, and
+    // the failed output makes the status.
+    kanaly.ven << mapa << '\n';
+    if (!kanaly.ven.flush())
+        QFile::remove(mapa);
     return uspech;
 }
 
