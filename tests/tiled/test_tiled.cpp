@@ -123,12 +123,9 @@ private slots:
         QVERIFY(uloz(slozka, obsah(mapy())) && uloz(slozka, {{u"HRA.DAT"_s, hra}}));
     }
 
-    // The export holds exactly the planned files, and only the map of room 2
-    // refers to the second tileset. Tiled reads every map and tileset and
-    // writes each again exactly as we wrote it (but for the version of
-    // Tiled, which we do not claim); tmxrasterizer draws the world, every
-    // map in it, as obrazek draws each room (every catalogue code and every
-    // other one), the rooms side by side one tile apart.
+    // The planned files, the second tileset only for room 2. Tiled writes
+    // each file again as we wrote it (but for its version); tmxrasterizer
+    // draws the world as obrazek draws its rooms, one tile apart.
     void vTiledu() {
         QCOMPARE(obsah(mapy()).keys(),
                  (QStringList{u"0001.tmx"_s, u"0002.tmx"_s, u"0003.tmx"_s, u"mimo-katalog.png"_s,
@@ -162,10 +159,8 @@ private slots:
         QCOMPARE(obraz(slozka + u"/svet.png"_s), cekany);
     }
 
-    // Maps saved again by Tiled (as TMX or JSON, with the tilesets embedded
-    // or not) and the layer in each encoding come back byte for byte; so do
-    // the exported maps themselves with their tileset renamed, moved and
-    // saved as JSON.
+    // Maps Tiled saved again, in every form and layer encoding, or with
+    // their tileset moved and saved as JSON, come back byte for byte.
     void zpet_data() {
         QTest::addColumn<QString>("kodovani");
         QTest::addColumn<QString>("ulozeni"); // how Tiled saves the maps again, "" not at all
@@ -233,10 +228,8 @@ private slots:
                  r2 + upravena + zaznam("Sklep").first(50) + r3.sliced(50));
     }
 
-    // z-tiled names each faulty map with the reason and writes or appends
-    // nothing; do-tiled writes nothing when any of its files is there, a
-    // name cannot stand in XML or the output is no folder, and a write that
-    // fails part way takes away what the run wrote, the folder too.
+    // Each refusal names its reason and leaves the folder as it was, also
+    // when do-tiled's write fails part way.
     void odmitnuti_data() {
         QTest::addColumn<Soubory>("soubory");
         QTest::addColumn<QString>("prikaz");
@@ -305,9 +298,8 @@ private slots:
     }
 
 #ifdef Q_OS_UNIX
-    // do-tiled catches stop signals for its whole run, and each file it
-    // writes catches them again: a signal that came before stays caught,
-    // and afterwards the handlers are those from before.
+    // Nested catching (do-tiled's run, each file): a signal stays caught,
+    // and the handlers from before come back.
     void vnoreneZachyceni() {
         struct sigaction pred = {}, po = {};
         sigaction(SIGINT, nullptr, &pred);
@@ -321,10 +313,9 @@ private slots:
         QVERIFY(po.sa_handler == pred.sa_handler);
     }
 
-    // Ctrl+C while the maps are written: what the run wrote goes again, the
-    // folders it made too; after SIGKILL, which cannot be caught, the folder
-    // is not there either and a rerun writes it. When it was done before the
-    // signal came, the round proves nothing and runs again.
+    // Ctrl+C while the maps are written takes away what the run made; after
+    // SIGKILL the folder is not there either and a rerun writes it. A round
+    // done before the signal came runs again.
     void preruseni_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGINT") << SIGINT;
@@ -395,10 +386,9 @@ private slots:
                  "nevznikl\n"_s);
     }
 
-    // Tiled's extension opens a room file as one map: a layer per room named
-    // by it, room 1 on top and alone shown. Tiled's save brings back every
-    // code and every name byte a map can carry, byte for byte; a renamed
-    // layer and a painted cell arrive, a layer of objects is no room.
+    // The extension opens a room file as one map, a layer per room named by
+    // it, room 1 on top and alone shown; saved, every code and name byte comes
+    // back, a renamed layer and a painted cell arrive, objects are no room.
     void rozsireni() {
         QByteArray bajty = "\t\n\r";
         for (int b = 32; b < 256; ++b)
@@ -444,10 +434,9 @@ private slots:
         QCOMPARE(precti(slozka + u"/V.DAT"_s), upravena + soubor.sliced(650));
     }
 
-    // A save that fails the check, or finds the file locked or grown since
-    // it was read, leaves the folder as it was; the tool tells why, naming
-    // the room and the cell. (A refused name: tiled_gui.sh; each refusal of
-    // a tile: tests/tiled_cteni.)
+    // A save that fails the check, or finds the file locked or grown since it
+    // was read, leaves the folder as it was and names the room and the cell.
+    // (A refused name: tiled_gui.sh; a refused tile: tests/tiled_cteni.)
     void rozsireniOdmita_data() {
         QTest::addColumn<QList<qint64>>("bunky");
         QTest::addColumn<int>("jinak"); // 1 the file grew, 2 it is locked
